@@ -1,0 +1,6 @@
+function(tarvello_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra)
+  if(TARVELLO_WERROR)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
+endfunction()

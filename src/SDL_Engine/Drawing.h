@@ -1,0 +1,40 @@
+#ifndef TARVELLO_DRAWING_H
+#define TARVELLO_DRAWING_H
+
+#include <SDL.h>
+
+// Free drawing functions on plain SDL surfaces. Surfaces they return belong to the caller, who
+// hands them to a SurfaceHolder at once. SDL failures print SDL's error on stderr and go on.
+
+void BlitSurface(SDL_Surface* destination, SDL_Surface* source, int x, int y);
+void BlitSurface(SDL_Surface* destination, SDL_Surface* source, int x, int y, int sx, int sy,
+                 int sw, int sh);
+
+// A surface in the screen's pixel format; null before the video mode is set.
+SDL_Surface* CreateSurface(int width, int height, Uint32 flags);
+SDL_Surface* CreateFilledSurface(int width, int height, Uint8 r, Uint8 g, Uint8 b);
+
+void FillCircle(SDL_Surface* surface, int cx, int cy, int radius, Uint8 r, Uint8 g, Uint8 b);
+// The end point (x2, y2) is left out.
+void DrawLine(SDL_Surface* surface, Uint32 pixel, int x1, int y1, int x2, int y2);
+void FillFlatBottomTriangle(SDL_Surface* surface, int x1, int y1, int x2, int y2, int x3, int y3,
+                            Uint8 r, Uint8 g, Uint8 b);
+void FillFlatTopTriangle(SDL_Surface* surface, int x1, int y1, int x2, int y2, int x3, int y3,
+                         Uint8 r, Uint8 g, Uint8 b);
+void FillTriangle(SDL_Surface* surface, int x1, int y1, int x2, int y2, int x3, int y3, Uint8 r,
+                  Uint8 g, Uint8 b);
+SDL_Surface* ScaleSurface(SDL_Surface* source, unsigned newWidth, unsigned newHeight);
+// mode 0 average, 1 multiply, 2 add; anything else writes 0.
+void BlendSurface(SDL_Surface* destination, SDL_Surface* source, int x, int y, int mode);
+// flags bit 1 multiply, else bit 2 add, else 0.
+void BlendSurfaceRect(SDL_Surface* destination, SDL_Surface* source, int x, int y, int sx, int sy,
+                      int sw, int sh, int flags);
+
+// Pixel helpers with a bounds check; outside the surface reads give 0 and writes are dropped.
+Uint32 GetPixel(SDL_Surface* surface, int x, int y);
+void PutPixel(SDL_Surface* surface, int x, int y, Uint32 pixel);
+Uint32 BlendAverage(Uint32 a, Uint32 b);
+Uint32 BlendAdd(Uint32 a, Uint32 b);
+Uint32 BlendMultiply(Uint32 a, Uint32 b);
+
+#endif

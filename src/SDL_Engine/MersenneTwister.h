@@ -1,0 +1,37 @@
+#ifndef TARVELLO_MERSENNE_TWISTER_H
+#define TARVELLO_MERSENNE_TWISTER_H
+
+#include <cstdint>
+
+// MT19937, the game's one source of chance (the die and the computer's choices).
+class MersenneTwister {
+public:
+    static const int N = 624;
+
+    // Seeds from /dev/urandom when it gives 624 words, else from the time and process clock.
+    MersenneTwister();
+
+    void init_genrand(uint32_t seed);
+    void init_by_array(const uint32_t* key, int length);
+    uint32_t genrand_int32();
+
+    // Uniform in 0 .. n - 1 by masking and rejection; n = 0 gives a full 32-bit output.
+    uint32_t RandomInt(uint32_t n);
+
+private:
+    void SeedFromSystem();
+    void Regenerate();
+    static uint32_t Hash(uint32_t t, uint32_t c);
+
+    uint32_t state[N];
+    int next;
+    int left;
+};
+
+// The shared generator, created and seeded before the game starts.
+extern MersenneTwister SharedRandom;
+
+// RandomInt of the shared generator.
+uint32_t RandomInt(uint32_t n);
+
+#endif

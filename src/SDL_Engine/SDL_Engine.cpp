@@ -1,0 +1,203 @@
+#include "SDL_Engine/SDL_Engine.h"
+
+#include <SDL_mixer.h>
+#include <SDL_ttf.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <typeinfo>
+
+#include "SDL_Engine/Clock.h"
+#include "SDL_Engine/ResourceCounters.h"
+#include "SDL_Engine/SDL_Exception.h"
+#include "SDL_Engine/SDL_GameState.h"
+
+int ExitCode = 0;
+
+namespace {
+SDL_Engine* instance = nullptr;
+
+const int kWidth = 600;
+const int kHeight = 600;
+const Uint32 kStartFlags = SDL_DOUBLEBUF | SDL_ANYFORMAT;
+
+void Line(const char* text) { std::printf("%s\n", text); }
+}  // namespace
+
+void SDL_Engine::CreateInstance(const std::string& title) {
+    if (!instance) instance = new SDL_Engine(title);
+    instance->Init();
+}
+
+SDL_Engine* SDL_Engine::GetInstance() {
+    if (!instance) throw SDL_Exception("SDL_Engine: CreateInstance() should be called first!");
+    return instance;
+}
+
+void SDL_Engine::DestroyInstance() {
+    delete instance;
+    instance = nullptr;
+}
+
+SDL_Engine::SDL_Engine(const std::string& title)
+    : running(true), startTime(0), videoFlags(kStartFlags), screen(nullptr), title(title) {
+    Line("SDL_Engine Initialized");
+}
+
+void SDL_Engine::Init() {
+    if (SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO) < 0) {
+        Quit(1);
+        throw SDL_Exception(SDL_GetError());
+    }
+    static bool quitRegistered = false;
+    if (!quitRegistered) quitRegistered = std::atexit(SDL_Quit) == 0;
+    startTime = Clock::Ticks();
+    Line("SDL_Engine: SDL_Initialized");
+
+    screen = SDL_SetVideoMode(kWidth, kHeight, 32, videoFlags);
+    if (!screen) {
+        Quit(2);
+        throw SDL_Exception(SDL_GetError());
+    }
+    const SDL_version* version = SDL_Linked_Version();
+    std::printf("SDL_Engine: SDL Version: %u.%u.%u\n", version->major, version->minor,
+                version->patch);
+    Line("SDL_Engine: SDL_Video Initialized");
+    std::printf("---Window Width : %d\n", screen->w);
+    std::printf("---Window Height: %d\n", screen->h);
+    std::printf("---Color Depth  : %d\n", screen->format->BitsPerPixel);
+
+    if (Mix_OpenAudio(44100, AUDIO_S16LSB, 2, 4096) < 0) {
+        Quit(6);
+        throw SDL_Exception(SDL_GetError());
+    }
+    Line("SDL_Engine: SDL_Mixer Initialized");
+    if (TTF_Init() < 0) {
+        Quit(7);
+        throw SDL_Exception(SDL_GetError());
+    }
+    Line("SDL_Engine: SDL_TTF Initialized");
+    SDL_WM_SetCaption(title.c_str(), nullptr);
+
+    Line("SDL_Engine: Starting SDL_GameEngine");
+    std::printf("SDL_Engine: Running SDL_Engine at %d fps\n\n", 1000 / timer.step);
+    Line("SDL_Engine: Starting MainLoop()");
+}
+
+SDL_Engine::~SDL_Engine() {
+    Line("SDL_Engine: Shutting down SDL_Engine");
+    while (!states.empty()) RemoveTopState();
+    Line("SDL_Engine: Shutting down SDL_TTF");
+    TTF_Quit();
+    Line("SDL_Engine: Shutting down SDL_Mixer");
+    Mix_CloseAudio();
+    Line("SDL_Engine: Shutting down SDL\n");
+    SDL_Quit();
+    std::printf("SDL_Engine: Run time: %.2f seconds\n\n",
+                static_cast<Uint32>(Clock::Ticks() - startTime) / 1000.0);
+    Line("SDL_Engine::Resource Leaked:");
+    std::printf("SDL_Surface : %d\n", SurfaceCount);
+    std::printf("TTF_Font    : %d\n", FontCount);
+    std::printf("Mix_Music   : %d\n", MusicCount);
+    std::printf("Mix_Chunk   : %d\n", ChunkCount);
+    std::fflush(stdout);
+}
+
+void SDL_Engine::MainLoop() {
+    if (!running) return;
+    while (RunFrame()) {
+    }
+    Line("SDL_Engine: Exiting MainLoop()");
+}
+
+bool SDL_Engine::RunFrame() {
+    SDL_Event event;
+    if (SDL_PollEvent(&event)) {
+        if (event.type == SDL_QUIT) {
+            Quit(0);
+        } else {
+            Dispatch(&event);
+        }
+    }
+    timer.now = Clock::Ticks();
+    if (timer.now <= timer.nextStep) {
+        Clock::Delay(1);
+        return running;
+    }
+    while (timer.nextStep < timer.now) {
+        timer.nextStep += timer.step;
+        if (!states.empty()) states.back()->Update();
+    }
+    if (!states.empty()) {
+        states.back()->Draw(screen);
+        SDL_Flip(screen);
+    }
+    return running;
+}
+
+void SDL_Engine::Dispatch(SDL_Event* event) {
+    if (states.empty()) return;
+    SDL_GameState* top = states.back();
+    switch (event->type) {
+        case SDL_KEYDOWN: top->HandleKeyDown(event); break;
+        case SDL_KEYUP: top->HandleKeyUp(event); break;
+        case SDL_MOUSEMOTION: top->HandleMouseMotion(event); break;
+        case SDL_MOUSEBUTTONDOWN: top->HandleMouseButtonDown(event); break;
+        case SDL_MOUSEBUTTONUP: top->HandleMouseButtonUp(event); break;
+        case SDL_USEREVENT:
+        case SDL_USEREVENT + 1: top->HandleUserEvent(event); break;
+        default: break;
+    }
+}
+
+void SDL_Engine::PushState(SDL_GameState* state) {
+    std::printf("---SDL_Engine::PushState(%s)\n", typeid(*state).name());
+    if (!state->Init()) Quit(4);
+    if (!states.empty()) states.back()->Pause();
+    states.push_back(state);
+}
+
+void SDL_Engine::ChangeState(SDL_GameState* state) {
+    std::printf("---SDL_Engine::ChangeState(%s)\n", typeid(*state).name());
+    if (!state->Init()) {
+        Quit(4);
+        // Refused states never reach the stack, so nobody else would ever delete this one.
+        state->Cleanup();
+        delete state;
+        return;
+    }
+    while (!states.empty()) RemoveTopState();
+    states.push_back(state);
+}
+
+void SDL_Engine::PopState() {
+    Line("---SDL_Engine::PopState()");
+    if (!states.empty()) RemoveTopState();
+    if (states.empty()) {
+        Quit(0);
+    } else {
+        states.back()->Resume();
+    }
+}
+
+void SDL_Engine::RemoveTopState() {
+    SDL_GameState* top = states.back();
+    top->Cleanup();
+    delete top;
+    states.pop_back();
+}
+
+void SDL_Engine::Quit(int code) {
+    ExitCode = code;
+    running = false;
+}
+
+void SDL_Engine::ToggleFullScreen() {
+    Line("---SDL_Engine::ToggleFullScreen()");
+    videoFlags ^= SDL_FULLSCREEN;
+    screen = SDL_SetVideoMode(kWidth, kHeight, 0, videoFlags);
+    if (!screen) {
+        Quit(2);
+        throw SDL_Exception(SDL_GetError());
+    }
+}

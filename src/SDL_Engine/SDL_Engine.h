@@ -1,0 +1,64 @@
+#ifndef TARVELLO_SDL_ENGINE_H
+#define TARVELLO_SDL_ENGINE_H
+
+#include <SDL.h>
+
+#include <string>
+#include <vector>
+
+#include "SDL_Engine/FrameTimer.h"
+
+class SDL_GameState;
+
+// The process exit status, set by Quit.
+extern int ExitCode;
+
+// The one object that runs the program: SDL, the window, the mixer, the fonts, the stack of
+// screens and the main loop at 50 logic steps a second.
+class SDL_Engine {
+public:
+    // Creates the engine on the first call; every call runs Init. Failures raise SDL_Exception.
+    static void CreateInstance(const std::string& title);
+    // Raises SDL_Exception when no engine exists.
+    static SDL_Engine* GetInstance();
+    static void DestroyInstance();
+
+    void MainLoop();
+    // One pass: at most one event, the due updates, then a draw if any update ran.
+    bool RunFrame();
+
+    // The engine takes ownership of every state given to it.
+    void PushState(SDL_GameState* state);
+    void ChangeState(SDL_GameState* state);
+    void PopState();
+
+    void Quit(int code);
+    void ToggleFullScreen();
+
+    bool IsRunning() const { return running; }
+    std::size_t StateCount() const { return states.size(); }
+    SDL_GameState* TopState() const { return states.empty() ? nullptr : states.back(); }
+    SDL_Surface* GetScreen() const { return screen; }
+    Uint32 GetVideoFlags() const { return videoFlags; }
+
+private:
+    explicit SDL_Engine(const std::string& title);
+    ~SDL_Engine();
+
+    SDL_Engine(const SDL_Engine&) = delete;
+    SDL_Engine& operator=(const SDL_Engine&) = delete;
+
+    void Init();
+    void Dispatch(SDL_Event* event);
+    void RemoveTopState();
+
+    bool running;
+    Uint32 startTime;
+    FrameTimer timer;
+    Uint32 videoFlags;
+    SDL_Surface* screen;  // owned by SDL
+    std::string title;
+    std::vector<SDL_GameState*> states;  // owned; the last is the top
+};
+
+#endif

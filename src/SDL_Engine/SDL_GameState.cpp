@@ -1,0 +1,41 @@
+#include "SDL_Engine/SDL_GameState.h"
+
+#include "SDL_Engine/Clock.h"
+#include "SDL_Engine/SurfaceHolder.h"
+
+namespace {
+Uint32 nextRevealTime = 0;
+}
+
+Uint32 SDL_GameState::NextRevealTime() { return nextRevealTime; }
+
+void SDL_GameState::SetNextRevealTime(Uint32 ticks) { nextRevealTime = ticks; }
+
+SDL_GameState::SDL_GameState() : background(nullptr) {
+    openRect.x = 300;
+    openRect.y = 300;
+    openRect.w = 0;
+    openRect.h = 0;
+}
+
+SDL_GameState::~SDL_GameState() {
+    delete background;
+    background = nullptr;
+}
+
+void SDL_GameState::Draw(SDL_Surface* screen) {
+    if (openRect.x < 1 && openRect.y < 1) return;
+    if (Clock::Ticks() <= nextRevealTime) return;
+    if (openRect.x > 0) {
+        openRect.x = static_cast<Sint16>(openRect.x - 15);
+        openRect.w = static_cast<Uint16>(openRect.w + 30);
+        if (openRect.x < 0) openRect.x = 0;
+    }
+    if (openRect.y > 0) {
+        openRect.y = static_cast<Sint16>(openRect.y - 15);
+        openRect.h = static_cast<Uint16>(openRect.h + 30);
+        if (openRect.y < 0) openRect.y = 0;
+    }
+    if (screen) SDL_SetClipRect(screen, &openRect);
+    nextRevealTime = Clock::Ticks() + 10;
+}

@@ -1,0 +1,47 @@
+#ifndef TARVELLO_SDL_GAME_STATE_H
+#define TARVELLO_SDL_GAME_STATE_H
+
+#include <SDL.h>
+
+#include "SDL_Engine/WidgetList.h"
+
+class SurfaceHolder;
+
+// The base of every screen. The engine owns each state it is given and calls these operations
+// only while the state is on top of the stack.
+class SDL_GameState {
+public:
+    SDL_GameState();
+    virtual ~SDL_GameState();
+
+    SDL_GameState(const SDL_GameState&) = delete;
+    SDL_GameState& operator=(const SDL_GameState&) = delete;
+
+    // Loads what the screen needs; false stops the program with exit code 4.
+    virtual bool Init() = 0;
+    virtual void Cleanup() {}
+    virtual void Pause() {}
+    virtual void Resume() {}
+    virtual void HandleKeyDown(SDL_Event*) {}
+    virtual void HandleKeyUp(SDL_Event*) {}
+    virtual void HandleMouseMotion(SDL_Event*) {}
+    virtual void HandleMouseButtonUp(SDL_Event*) {}
+    virtual void HandleMouseButtonDown(SDL_Event*) {}
+    virtual void HandleUserEvent(SDL_Event*) {}
+    virtual void Update() {}
+    // The opening reveal: the screen opens from its centre over about 20 frames.
+    virtual void Draw(SDL_Surface* screen);
+
+    const SDL_Rect& GetOpenRect() const { return openRect; }
+
+    // The time before which no screen takes its next reveal step; one value for all screens.
+    static Uint32 NextRevealTime();
+    static void SetNextRevealTime(Uint32 ticks);
+
+protected:
+    SDL_Rect openRect;
+    SurfaceHolder* background;  // owned, may be null
+    WidgetList widgets;
+};
+
+#endif

@@ -1,0 +1,43 @@
+#ifndef TARVELLO_SDL_WIDGET_H
+#define TARVELLO_SDL_WIDGET_H
+
+#include <SDL.h>
+
+#include <string>
+
+class SurfaceHolder;
+
+// A mouse-driven control: a rectangle on the screen with a picture.
+class SDL_Widget {
+public:
+    // Shares a picture that belongs to someone else (may be null).
+    SDL_Widget(SurfaceHolder* image, int x, int y, int width, int height);
+    // Loads its own picture from file; raises SDL_Exception when it cannot.
+    SDL_Widget(const std::string& file, int x, int y, int width, int height);
+    virtual ~SDL_Widget();
+
+    SDL_Widget(const SDL_Widget&) = delete;
+    SDL_Widget& operator=(const SDL_Widget&) = delete;
+
+    // Pointer motion, and the hit test every other handler goes through: the right and bottom
+    // edges are outside.
+    virtual bool OnMouseMove(int x, int y);
+    virtual bool OnMouseDown(int x, int y);
+    virtual void OnMouseUp(int x, int y);
+    virtual void Draw(SDL_Surface* screen) = 0;
+
+    void SetX(int newX) { x = newX; }
+    void SetY(int newY) { y = newY; }
+    int GetX() const { return x; }
+    int GetY() const { return y; }
+    int GetWidth() const { return width; }
+    int GetHeight() const { return height; }
+
+protected:
+    int ownsImage;
+    int x, y;
+    int width, height;
+    SurfaceHolder* image;  // owned when ownsImage is 1, else shared
+};
+
+#endif

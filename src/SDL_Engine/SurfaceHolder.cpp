@@ -1,0 +1,98 @@
+#include "SDL_Engine/SurfaceHolder.h"
+
+#include <SDL_image.h>
+
+#include "SDL_Engine/ResourceCounters.h"
+#include "SDL_Engine/SDL_Exception.h"
+
+SDL_Surface* LoadDisplayImage(const std::string& path) {
+    SDL_Surface* loaded = IMG_Load(path.c_str());
+    if (!loaded) return nullptr;
+    SDL_Surface* converted = SDL_DisplayFormatAlpha(loaded);
+    SDL_FreeSurface(loaded);
+    return converted;
+}
+
+SurfaceHolder::SurfaceHolder(const std::string& path) : surface(LoadDisplayImage(path)) {
+    if (!surface) throw SDL_Exception(SDL_GetError());
+    ++SurfaceCount;
+}
+
+SurfaceHolder::SurfaceHolder(SDL_Surface* adopted) : surface(adopted) {
+    if (!surface) throw SDL_Exception(SDL_GetError());
+    ++SurfaceCount;
+}
+
+SurfaceHolder::~SurfaceHolder() {
+    SDL_FreeSurface(surface);
+    surface = nullptr;
+    --SurfaceCount;
+}
+
+namespace {
+// SDL_Rect fields are 16-bit, so positions and sizes are cut to 16 bits on the way in.
+SDL_Rect MakeRect(int x, int y, int w, int h) {
+    SDL_Rect rect;
+    rect.x = static_cast<Sint16>(x);
+    rect.y = static_cast<Sint16>(y);
+    rect.w = static_cast<Uint16>(w);
+    rect.h = static_cast<Uint16>(h);
+    return rect;
+}
+
+void Copy(SDL_Surface* source, SDL_Rect* sourceRect, SDL_Surface* target, int x, int y) {
+    if (!source) return;
+    SDL_Rect destination = MakeRect(x, y, 0, 0);
+    SDL_UpperBlit(source, sourceRect, target, &destination);
+}
+
+void CopyPart(SDL_Surface* source, SDL_Surface* target, int x, int y, int sx, int sy, int sw,
+              int sh) {
+    SDL_Rect part = MakeRect(sx, sy, sw, sh);
+    Copy(source, &part, target, x, y);
+}
+
+SDL_Surface* Held(SurfaceHolder* holder) { return holder ? holder->Get() : nullptr; }
+}  // namespace
+
+void SurfaceHolder::DrawOn(SDL_Surface* target, int x, int y) const {
+    Copy(surface, nullptr, target, x, y);
+}
+
+void SurfaceHolder::DrawOn(SDL_Surface* target, int x, int y, int sx, int sy, int sw,
+                           int sh) const {
+    if (surface) CopyPart(surface, target, x, y, sx, sy, sw, sh);
+}
+
+void SurfaceHolder::DrawOn(SurfaceHolder* target, int x, int y) const {
+    DrawOn(Held(target), x, y);
+}
+
+void SurfaceHolder::DrawOn(SurfaceHolder* target, int x, int y, int sx, int sy, int sw,
+                           int sh) const {
+    DrawOn(Held(target), x, y, sx, sy, sw, sh);
+}
+
+void SurfaceHolder::DrawFrom(SDL_Surface* source, int x, int y) {
+    if (surface) Copy(source, nullptr, surface, x, y);
+}
+
+void SurfaceHolder::DrawFrom(SDL_Surface* source, int x, int y, int sx, int sy, int sw, int sh) {
+    if (surface && source) CopyPart(source, surface, x, y, sx, sy, sw, sh);
+}
+
+void SurfaceHolder::DrawFrom(SurfaceHolder* source, int x, int y) {
+    DrawFrom(Held(source), x, y);
+}
+
+void SurfaceHolder::DrawFrom(SurfaceHolder* source, int x, int y, int sx, int sy, int sw, int sh) {
+    DrawFrom(Held(source), x, y, sx, sy, sw, sh);
+}
+
+void SurfaceHolder::SetAlpha(Uint8 alpha) {
+    if (surface) SDL_SetAlpha(surface, SDL_SRCALPHA, alpha);
+}
+
+void SurfaceHolder::Fill(SDL_Rect* rect, Uint8 r, Uint8 g, Uint8 b) {
+    if (surface) SDL_FillRect(surface, rect, SDL_MapRGB(surface->format, r, g, b));
+}

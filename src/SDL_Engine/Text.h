@@ -1,0 +1,18 @@
+#ifndef TARVELLO_TEXT_H
+#define TARVELLO_TEXT_H
+
+#include <SDL.h>
+
+#include <string>
+
+class FontHolder;
+
+// Text of one or more lines split at line feeds, left-aligned; callers centre by measuring.
+int GetLineSkip(FontHolder* font);
+int GetTextHeight(FontHolder* font, std::string text);
+int GetTextWidth(FontHolder* font, std::string text);
+// Line i has its top-left corner at (x, y + i * line skip); empty lines keep their place.
+void DrawText(FontHolder* font, SDL_Surface* target, SDL_Color colour, int x, int y,
+              std::string text);
+
+#endif

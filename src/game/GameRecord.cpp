@@ -1,0 +1,3 @@
+#include "game/GameRecord.h"
+
+GameRecordData GameRecord;

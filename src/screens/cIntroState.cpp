@@ -1,0 +1,3 @@
+#include "screens/cIntroState.h"
+
+bool cIntroState::Init() { return true; }
