@@ -31,6 +31,7 @@ class PathControl {
     PathNode* GetFirst() const { return first; }
 
   private:
+    void Release();
     void Append(PathNode* node);
     void DrawBranch(SDL_Surface* target, const PathNode* entry);
     static void DeleteStretch(PathNode* node);
