@@ -56,6 +56,21 @@ TEST_F(DiceTest, NewDieRollsDuringFirst2060MsOfTheTickCounterAndThenShowsOne) {
     EXPECT_EQ(1, die.GetValue());
 }
 
+TEST_F(DiceTest, ThrowsNearTheTickCounterWrappingStopOnTime) {
+    Dice die;
+    FakeClock::Set(0xFFFFFFFFu - 1000);
+    die.Roll();
+    FakeClock::Set(1059);  // 2060 ms after the throw, past the wrap
+    EXPECT_TRUE(die.IsRolling());
+    FakeClock::Set(1060);
+    EXPECT_FALSE(die.IsRolling());
+    // A throw from long before the wrap must not start rolling again after it.
+    FakeClock::Set(0xFFFF0000u);
+    die.Roll();
+    FakeClock::Set(20);
+    EXPECT_FALSE(die.IsRolling());
+}
+
 TEST_F(DiceTest, FixedValueOverridesTheGeneratorUntilReleased) {
     Dice die;
     die.FixValue(6);

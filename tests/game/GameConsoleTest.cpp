@@ -62,6 +62,21 @@ TEST_F(GameConsoleTest, SecondNoticeCountsItsTimeFromTheUpdateAfterTheFirstLeave
     EXPECT_EQ("", console.GetCurrentText());
 }
 
+TEST_F(GameConsoleTest, NoticeShownBeforeTheTickCounterWrapsLeavesOnTime) {
+    console.AddMessage({"late", 0, 500});
+    FakeClock::Set(0xFFFFFFFFu - 99);
+    console.Update();
+    FakeClock::Set(0xFFFFFFFFu - 79);
+    console.Update();
+    EXPECT_EQ("late", console.GetCurrentText());
+    FakeClock::Set(400);  // 500 ms after it started
+    console.Update();
+    EXPECT_EQ("late", console.GetCurrentText());
+    FakeClock::Set(401);
+    console.Update();
+    EXPECT_FALSE(console.HasMessages());
+}
+
 TEST_F(GameConsoleTest, ClearDropsTheShowingNoticeAndTheStandingText) {
     console.SetText("prompt");
     console.AddMessage({"notice", 0, 1000});
