@@ -9,7 +9,7 @@ namespace Pictures {
 namespace {
 constexpr float Pi = 3.14159265f;
 constexpr int TextureSize = 600;
-constexpr int Tile = 40;  // 15 tiles a side, so the grid wraps cleanly
+constexpr int Tile = 30;  // 20 tiles a side, so the grid wraps cleanly
 
 // A smooth field made only of whole waves across the texture, hence seamless.
 float Plasma(float x, float y) {
@@ -26,15 +26,17 @@ Colour Palette(float t) {
     return Mix(stops[i], stops[i + 1], t - i);
 }
 
-float TileDistance(float tx, float ty) { return Shapes::RoundedBox(tx, ty, 2, 2, 38, 38, 8); }
+float TileDistance(float tx, float ty) {
+    return Shapes::RoundedBox(tx, ty, 1.5f, 1.5f, Tile - 1.5f, Tile - 1.5f, 6);
+}
 
 // Light from the top left on the tile's rounded rim.
 float Bevel(float tx, float ty) {
     float d = TileDistance(tx, ty);
-    if (d < -4.0f) return 0.0f;
+    if (d < -3.0f) return 0.0f;
     float gx = TileDistance(tx + 0.5f, ty) - TileDistance(tx - 0.5f, ty);
     float gy = TileDistance(tx, ty + 0.5f) - TileDistance(tx, ty - 0.5f);
-    float strength = 1.0f - Clamp01((-d) / 4.0f);
+    float strength = 1.0f - Clamp01((-d) / 3.0f);
     return -(gx + gy) * 0.7071f * strength;
 }
 
@@ -44,12 +46,12 @@ Colour TunnelPixel(float x, float y) {
     float tileValue = Plasma(col * Tile + Tile / 2.0f, row * Tile + Tile / 2.0f);
     Colour base = Mix(Palette(0.5f + 0.5f * tileValue), Palette(0.5f + 0.5f * Plasma(x, y)), 0.3f);
     float d = TileDistance(tx, ty);
-    Colour grout = Scaled(base, 0.62f);
+    Colour grout = Mix(Scaled(base, 0.7f), Rgb(90, 80, 150), 0.25f);
     Colour face = Scaled(base, 1.0f + 0.10f * (1.0f - (tx + ty) / Tile) + 0.35f * Bevel(tx, ty));
     bool ringTile = (col + row) % 2 == 0;
-    float motif = ringTile ? std::fabs(Shapes::Circle(tx, ty, 20, 20, 9)) - 1.5f
-                           : Shapes::Circle(tx, ty, 20, 20, 4);
-    Colour motifColour = ringTile ? Scaled(base, 0.8f) : Mix(base, Rgb(255, 255, 255), 0.6f);
+    float motif = ringTile ? std::fabs(Shapes::Circle(tx, ty, Tile / 2.0f, Tile / 2.0f, 6.5f)) - 1.2f
+                           : Shapes::Circle(tx, ty, Tile / 2.0f, Tile / 2.0f, 3);
+    Colour motifColour = ringTile ? Scaled(base, 0.84f) : Mix(base, Rgb(255, 255, 255), 0.6f);
     face = Mix(face, motifColour, Clamp01(0.5f - motif));
     return Mix(grout, face, Clamp01(0.5f - d));
 }
