@@ -7,9 +7,17 @@ namespace Sounds {
 namespace {
 // The die rattles in the hand, then bounces on the table with ever shorter hops and rolls out.
 void AddShake(SoundBuffer& out, SeededRandom& random) {
-    for (double t = 0.01; t < 0.7; t += random.Between(0.025f, 0.05f))
-        Synth::Knock(out, t, random.Between(0.2f, 0.4f), random.Between(-0.3f, 0.3f),
-                     random.Between(0.8f, 1.0f), random);
+    // Each swing of the hand throws the die against the cup a few times in quick succession.
+    for (double swing = 0.02; swing < 0.66; swing += random.Between(0.09f, 0.14f)) {
+        float gain = random.Between(0.25f, 0.45f);
+        double t = swing;
+        for (int hit = 0, hits = 2 + static_cast<int>(random.Unit() * 3); hit < hits; ++hit) {
+            Synth::Knock(out, t, gain, random.Between(-0.3f, 0.3f), random.Between(0.8f, 1.0f),
+                         random);
+            t += random.Between(0.006f, 0.018f);
+            gain *= 0.6f;
+        }
+    }
 }
 
 void AddBounces(SoundBuffer& out, SeededRandom& random) {
