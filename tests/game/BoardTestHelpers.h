@@ -21,8 +21,7 @@ inline Rgb ColourAt(SDL_Surface* surface, int x, int y) {
 const Rgb White(255, 255, 255);
 const Rgb Grey(70, 70, 70);
 const Rgb Black(0, 0, 0);
-const Rgb BoardColour[4] = {Rgb(0, 255, 64), Rgb(255, 50, 50), Rgb(0, 128, 255),
-                            Rgb(255, 255, 0)};
+const Rgb BoardColour[4] = {Rgb(0, 255, 64), Rgb(255, 50, 50), Rgb(0, 128, 255), Rgb(255, 255, 0)};
 
 // Track square i of the ring, counted from the first node.
 inline PathNode* TrackNode(const PathControl& path, int i) {

@@ -7,7 +7,7 @@
 
 namespace {
 class GameBoardTest : public testing::Test {
-protected:
+  protected:
     SdlSession sdl;
     GameBoard board;
     SDL_Surface* Picture() { return board.GetPicture()->Get(); }
@@ -95,8 +95,7 @@ struct ContainsCase {
     bool inside;
 };
 
-class BoardContainsTest : public GameBoardTest, public testing::WithParamInterface<ContainsCase> {
-};
+class BoardContainsTest : public GameBoardTest, public testing::WithParamInterface<ContainsCase> {};
 }  // namespace
 
 TEST_P(BoardContainsTest, CoversExactlyThePicture) {

@@ -10,7 +10,7 @@
 
 namespace {
 class PathControlTest : public testing::Test {
-protected:
+  protected:
     SdlSession sdl;
     PathControl path;
 };
