@@ -105,41 +105,6 @@ TEST_F(ComputerPlayerTest, BetweenFinishAndCaptureTheShuffleDecides) {
     EXPECT_LT(ChiSquare(counts, {0, 1}), 10.83);
 }
 
-namespace {
-enum Trouble { Overshoots, Finished, LandsOnOwnPiece, YardWithoutSix };
-
-class RefusedPieceTest : public ComputerPlayerTest, public testing::WithParamInterface<Trouble> {};
-}  // namespace
-
-// Piece 1 always has a plain move of 3; piece 0 is in trouble; yard pieces may not start on a 3.
-TEST_P(RefusedPieceTest, IsNeverChosen) {
-    Put(computer, 1, OnRoute(0, 14));
-    switch (GetParam()) {
-        case Overshoots:
-            Put(computer, 0, OnRoute(0, 54));
-            break;
-        case Finished:
-            Put(computer, 0, OnRoute(0, 56));
-            break;
-        case LandsOnOwnPiece:
-            Put(computer, 0, OnRoute(0, 30));
-            Put(computer, 2, OnRoute(0, 33));
-            break;
-        case YardWithoutSix:
-            break;
-    }
-    std::vector<int> counts = Tally(3);
-    EXPECT_EQ(0, counts[0]);
-    EXPECT_EQ(0, counts[4]);
-    for (int k = 0; k < 4; ++k) {
-        EXPECT_TRUE(!computer.IsInYard(k) || counts[k] == 0) << k;
-    }
-    EXPECT_GT(counts[1], 0);
-}
-
-INSTANTIATE_TEST_SUITE_P(Troubles, RefusedPieceTest,
-                         testing::Values(Overshoots, Finished, LandsOnOwnPiece, YardWithoutSix));
-
 TEST_F(ComputerPlayerTest, NoLegalPieceGivesNoChoiceInsteadOfDrawingForever) {
     EXPECT_EQ(nullptr, computer.ChoosePiece(3));
 }
@@ -167,12 +132,6 @@ INSTANTIATE_TEST_SUITE_P(Edges, ComputerHitTest,
                          testing::Values(BoardHit{0, 0, 3}, BoardHit{30, 30, 3}, BoardHit{31, 0, 4},
                                          BoardHit{0, 31, 4}, BoardHit{-1, 0, 4},
                                          BoardHit{0, -1, 4}));
-
-TEST_F(ComputerPlayerTest, YardPieceIsHitOnItsSpot) {
-    PathNode* spot = computer.GetPiece(2)->GetYardSpot();
-    EXPECT_EQ(2, computer.GetPieceAt(spot->x, spot->y));
-    EXPECT_EQ(2, computer.GetPieceAt(spot->x + 30, spot->y + 30));
-}
 
 namespace {
 // A computer of the given colour against the three other colours, on random positions.

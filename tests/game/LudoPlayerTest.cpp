@@ -161,20 +161,6 @@ TEST_F(LudoPlayerTest, OwnPieceOnTheStartSquareKeepsOthersInTheYard) {
     EXPECT_EQ(blue.GetPiece(0), Start(2)->occupant);
 }
 
-TEST_F(LudoPlayerTest, PieceSentHomeCanStartAgain) {
-    LudoPlayer& green = *players[0];
-    LudoPlayer& red = *players[1];
-    green.StartPiece(0);
-    Put(red, 0, Along(green, Start(0), 1));
-    green.SelectMove(1, 0);
-    int busy = 0;
-    RunMove(green, &busy);
-    ASSERT_TRUE(red.IsInYard(0));
-    red.StartPiece(0);
-    EXPECT_EQ(Start(1), red.GetPiece(0)->GetNode());
-    EXPECT_EQ(nullptr, red.GetPiece(0)->GetYardSpot()->occupant);
-}
-
 TEST_F(LudoPlayerTest, RefusedMoveIsNotStarted) {
     LudoPlayer& green = *players[0];
     Put(green, 0, BeforeFinal(0, 2));

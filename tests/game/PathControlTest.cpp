@@ -108,25 +108,6 @@ TEST_P(HomeStretchTest, StartSquareLiesTwoSquaresAfterTheEntry) {
     EXPECT_EQ(13 * colour + 2, RingIndexOf(path, start));
 }
 
-TEST_P(HomeStretchTest, SquarePicturesPaintStartAndStretchInTheColour) {
-    int colour = GetParam();
-    SDL_Surface* target = SDL_CreateRGBSurface(0, 491, 491, 32, 0, 0, 0, 0);
-    SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, 70, 70, 70));
-    path.Draw(target);
-    PathNode* start = path.GetStartNode(colour);
-    EXPECT_EQ(BoardColour[colour], ColourAt(target, start->x, start->y));
-    EXPECT_EQ(BoardColour[colour], ColourAt(target, start->x + 30, start->y + 30));
-    PathNode* entry = TrackNode(path, 13 * colour);
-    EXPECT_EQ(White, ColourAt(target, entry->x, entry->y));
-    PathNode* node = entry->branch;
-    for (int k = 0; k < 5; ++k, node = node->next) {
-        EXPECT_EQ(BoardColour[colour], ColourAt(target, node->x + 15, node->y + 15)) << k;
-    }
-    EXPECT_EQ(Grey, ColourAt(target, node->x, node->y)) << "final square";
-    EXPECT_EQ(Grey, ColourAt(target, node->x + 30, node->y + 30)) << "final square";
-    SDL_FreeSurface(target);
-}
-
 INSTANTIATE_TEST_SUITE_P(Colours, HomeStretchTest, testing::Values(0, 1, 2, 3));
 
 TEST_F(PathControlTest, NoStartSquareForUnknownColours) {
@@ -134,19 +115,25 @@ TEST_F(PathControlTest, NoStartSquareForUnknownColours) {
     EXPECT_EQ(nullptr, path.GetStartNode(-1));
 }
 
-TEST_F(PathControlTest, TrackSquaresAreWhiteWithGreyGaps) {
+// Start squares and the first five of each home stretch take their colour, the rest are white.
+TEST_F(PathControlTest, EverySquareButTheFinalOnesIsPaintedOverItsCell) {
     SDL_Surface* target = SDL_CreateRGBSurface(0, 491, 491, 32, 0, 0, 0, 0);
     SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, 70, 70, 70));
     path.Draw(target);
+    path.Draw(nullptr);
+    auto expectSquare = [&](const PathNode* node, Rgb colour) {
+        EXPECT_EQ(colour, ColourAt(target, node->x, node->y)) << node->x << "," << node->y;
+        EXPECT_EQ(colour, ColourAt(target, node->x + 30, node->y + 30))
+            << node->x << "," << node->y;
+        EXPECT_EQ(Grey, ColourAt(target, node->x + 31, node->y + 31)) << node->x << "," << node->y;
+    };
     PathNode* node = path.GetFirst();
     for (int i = 0; i < PathControl::TrackLength; ++i, node = node->next) {
-        bool start = i % 13 == 2;
-        Rgb expected = start ? BoardColour[i / 13] : White;
-        EXPECT_EQ(expected, ColourAt(target, node->x, node->y)) << i;
-        EXPECT_EQ(expected, ColourAt(target, node->x + 30, node->y + 30)) << i;
-        EXPECT_EQ(Grey, ColourAt(target, node->x + 31, node->y + 31)) << i;
+        expectSquare(node, i % 13 == 2 ? BoardColour[i / 13] : White);
+        for (PathNode* home = node->branch; home; home = home->next) {
+            expectSquare(home, home->kind == KindFinal ? Grey : BoardColour[home->kind]);
+        }
     }
-    path.Draw(nullptr);
     SDL_FreeSurface(target);
 }
 
