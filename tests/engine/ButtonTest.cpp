@@ -28,6 +28,8 @@ struct ButtonCase {
     int clicks;
 };
 
+void PrintTo(const ButtonCase& c, std::ostream* out) { *out << c.name; }
+
 std::vector<SDL_UserEvent> DrainClicks() {
     std::vector<SDL_UserEvent> clicks;
     SDL_Event event;

@@ -59,6 +59,11 @@ struct KeyCase {
     std::string typed;
 };
 
+void PrintTo(const KeyCase& c, std::ostream* out) {
+    *out << "key " << c.sym << " mod " << c.mod << " types";
+    for (char typed : c.typed) *out << " " << int(typed);
+}
+
 class TextBoxKeyTable : public TextBoxTest, public testing::WithParamInterface<KeyCase> {};
 
 TEST_P(TextBoxKeyTable, TypesTheUsKeyboardCharacter) {
@@ -86,7 +91,12 @@ INSTANTIATE_TEST_SUITE_P(
                     KeyCase{SDLK_TAB, 0, ""}, KeyCase{SDLK_ESCAPE, 0, ""},
                     KeyCase{SDLK_DELETE, 0, ""}, KeyCase{SDLK_KP5, 0, ""}, KeyCase{SDLK_UP, 0, ""},
                     KeyCase{SDLK_F1, 0, ""}, KeyCase{SDLK_LSHIFT, Shift, ""},
-                    KeyCase{SDLK_WORLD_5, 0, ""}));
+                    KeyCase{SDLK_WORLD_5, 0, ""}),
+    [](const testing::TestParamInfo<KeyCase>& info) {
+        const int mod = info.param.mod;
+        const char* held = mod & KMOD_SHIFT ? "Shift" : mod & KMOD_CAPS ? "Caps" : "Plain";
+        return "Case" + std::to_string(info.index) + "Key" + std::to_string(info.param.sym) + held;
+    });
 
 TEST_F(TextBoxTest, MaximumLengthDropsExtraKeysButNotBackspace) {
     Type("abcdefghijklmno");

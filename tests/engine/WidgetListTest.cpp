@@ -43,6 +43,8 @@ struct HitCase {
     bool inside;
 };
 
+void PrintTo(const HitCase& c, std::ostream* out) { *out << "(" << c.x << ", " << c.y << ")"; }
+
 class WidgetHitTest : public testing::TestWithParam<HitCase> {};
 
 TEST_P(WidgetHitTest, RightAndBottomEdgesAreOutside) {
@@ -54,7 +56,11 @@ INSTANTIATE_TEST_SUITE_P(Edges, WidgetHitTest,
                          testing::Values(HitCase{10, 20, true}, HitCase{39, 59, true},
                                          HitCase{40, 20, false}, HitCase{10, 60, false},
                                          HitCase{9, 20, false}, HitCase{10, 19, false},
-                                         HitCase{-5, -5, false}));
+                                         HitCase{-5, -5, false}),
+                         [](const testing::TestParamInfo<HitCase>& info) {
+                             return "Point" + std::to_string(info.index) +
+                                    (info.param.inside ? "Inside" : "Outside");
+                         });
 
 TEST(WidgetList, EveryWidgetReceivesEveryPressInInsertionOrder) {
     std::vector<std::string> log;
