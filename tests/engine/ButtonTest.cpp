@@ -121,14 +121,4 @@ TEST(ButtonPicture, MissingPictureRaisesAndCountsNothing) {
     EXPECT_EQ(before, SurfaceCount);
 }
 
-TEST(ButtonPicture, DeletingButtonFreesItsPicture) {
-    SdlSession sdl;
-    const std::string path = MakeFramePicture("owned", 4, 4, {Frames[0], Frames[1], Frames[2]});
-    const int before = SurfaceCount;
-    {
-        SDL_Button button(path, 0, 0, 4, 4, 1);
-        EXPECT_EQ(before + 1, SurfaceCount);
-    }
-    EXPECT_EQ(before, SurfaceCount);
-}
 }  // namespace

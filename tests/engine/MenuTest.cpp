@@ -125,14 +125,6 @@ class MenuPanelTest : public testing::Test {
     int skip = 0, widest = 0, widths[3] = {0, 0, 0};
 };
 
-TEST_F(MenuPanelTest, MeasuresWithItsFont) {
-    EXPECT_EQ(widest, menu->GetMaxWidth(&list));
-    EXPECT_EQ(3 * skip, menu->GetHeight(&list));
-    cMenu empty;
-    EXPECT_EQ(0, menu->GetMaxWidth(&empty));
-    EXPECT_EQ(0, menu->GetHeight(&empty));
-}
-
 TEST_F(MenuPanelTest, PanelHasFrameInsideAndShadowWhereTheFontPutsThem) {
     menu->Draw(sdl.Screen());
     const int height = 3 * skip;
