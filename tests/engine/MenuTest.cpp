@@ -90,6 +90,14 @@ TEST(MenuControl, PrintListsEntriesAndMarksTheSelectedOne) {
     EXPECT_EQ("New Game\nOptions <-\n", testing::internal::GetCapturedStdout());
 }
 
+TEST(MenuControl, NullTextMakesAnEmptyEntry) {
+    cMenu list;
+    list.AddItem(1, nullptr);
+    list.AddSubMenu(nullptr, &list);
+    EXPECT_EQ("", list.At(0).GetText());
+    EXPECT_EQ("", list.At(1).GetText());
+}
+
 using MenuDeathTest = testing::Test;
 
 TEST_F(MenuDeathTest, IndexPastTheEndStopsTheProgram) {
