@@ -5,7 +5,7 @@
 
 // The opening screen: two splash pictures fading in and out, then the main menu.
 class cIntroState : public SDL_GameState {
-public:
+  public:
     bool Init() override;
 };
 
