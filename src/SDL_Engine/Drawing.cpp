@@ -55,6 +55,12 @@ void Blit(SDL_Surface* destination, SDL_Surface* source, SDL_Rect* part, int x, 
     if (SDL_UpperBlit(source, part, destination, &target) < 0) ReportError();
 }
 
+// An RLE-accelerated surface has no pixel memory until it is locked, so that counts as outside too.
+bool Inside(const SDL_Surface* surface, int x, int y) {
+    if (!surface || !surface->pixels) return false;
+    return x >= 0 && y >= 0 && x < surface->w && y < surface->h;
+}
+
 int RoundedEdge(float x) { return static_cast<int>(std::trunc(static_cast<double>(x) + 0.5)); }
 
 // Blends source pixels (sx, sy, sw, sh) onto the destination at (x, y) with one combining helper;
@@ -159,8 +165,10 @@ void FillFlatBottomTriangle(SDL_Surface* surface, int x1, int y1, int x2, int y2
     const float slopeL = static_cast<float>(left - x1) / rows;
     const float slopeR = static_cast<float>(right - x1) / rows;
     float xL = static_cast<float>(x1), xR = static_cast<float>(x1);
-    for (int y = y1; y <= y2; ++y) {
-        DrawLine(surface, colour, RoundedEdge(xL), y, RoundedEdge(xR), y);
+    // Counted wider than int, so a base on the last int row still ends the loop.
+    for (long long y = y1; y <= y2; ++y) {
+        const int row = static_cast<int>(y);
+        DrawLine(surface, colour, RoundedEdge(xL), row, RoundedEdge(xR), row);
         xL += slopeL;
         xR += slopeR;
     }
@@ -175,8 +183,9 @@ void FillFlatTopTriangle(SDL_Surface* surface, int x1, int y1, int x2, int y2, i
     const float slopeL = static_cast<float>(x1 - left) / rows;
     const float slopeR = static_cast<float>(x1 - right) / rows;
     float xL = static_cast<float>(left), xR = static_cast<float>(right);
-    for (int y = y3; y <= y1; ++y) {
-        DrawLine(surface, colour, RoundedEdge(xL), y, RoundedEdge(xR), y);
+    for (long long y = y3; y <= y1; ++y) {
+        const int row = static_cast<int>(y);
+        DrawLine(surface, colour, RoundedEdge(xL), row, RoundedEdge(xR), row);
         xL += slopeL;
         xR += slopeR;
     }
@@ -248,7 +257,7 @@ void BlendSurfaceRect(SDL_Surface* destination, SDL_Surface* source, int x, int 
 }
 
 Uint32 GetPixel(SDL_Surface* surface, int x, int y) {
-    if (!surface || x < 0 || y < 0 || x >= surface->w || y >= surface->h) return 0;
+    if (!Inside(surface, x, y)) return 0;
     const int bytes = surface->format->BytesPerPixel;
     const Uint8* p = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch + x * bytes;
     switch (bytes) {
@@ -266,7 +275,7 @@ Uint32 GetPixel(SDL_Surface* surface, int x, int y) {
 }
 
 void PutPixel(SDL_Surface* surface, int x, int y, Uint32 pixel) {
-    if (!surface || x < 0 || y < 0 || x >= surface->w || y >= surface->h) return;
+    if (!Inside(surface, x, y)) return;
     const int bytes = surface->format->BytesPerPixel;
     Uint8* p = static_cast<Uint8*>(surface->pixels) + y * surface->pitch + x * bytes;
     switch (bytes) {
