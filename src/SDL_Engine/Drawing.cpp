@@ -1,0 +1,314 @@
+#include "SDL_Engine/Drawing.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+void ReportError() { std::fprintf(stderr, "%s\n", SDL_GetError()); }
+
+// Locks the surface for the scope when SDL says its pixels need it; a failed lock is reported
+// once and leaves the surface as it was.
+class PixelLock {
+  public:
+    explicit PixelLock(SDL_Surface* surface) : surface(surface), locked(false), ok(true) {
+        if (!SDL_MUSTLOCK(surface)) return;
+        if (SDL_LockSurface(surface) < 0) {
+            ReportError();
+            ok = false;
+            return;
+        }
+        locked = true;
+    }
+    ~PixelLock() { Release(); }
+
+    PixelLock(const PixelLock&) = delete;
+    PixelLock& operator=(const PixelLock&) = delete;
+
+    bool Ok() const { return ok; }
+    void Release() {
+        if (locked) SDL_UnlockSurface(surface);
+        locked = false;
+    }
+
+  private:
+    SDL_Surface* surface;  // borrowed from the caller
+    bool locked;
+    bool ok;
+};
+
+// SDL_Rect fields are 16-bit, so positions and sizes are cut to 16 bits on the way in.
+SDL_Rect MakeRect(int x, int y, int w, int h) {
+    SDL_Rect rect;
+    rect.x = static_cast<Sint16>(x);
+    rect.y = static_cast<Sint16>(y);
+    rect.w = static_cast<Uint16>(w);
+    rect.h = static_cast<Uint16>(h);
+    return rect;
+}
+
+void Blit(SDL_Surface* destination, SDL_Surface* source, SDL_Rect* part, int x, int y) {
+    if (!destination || !source) return;
+    SDL_Rect target = MakeRect(x, y, 0, 0);
+    if (SDL_UpperBlit(source, part, destination, &target) < 0) ReportError();
+}
+
+int RoundedEdge(float x) { return static_cast<int>(std::trunc(static_cast<double>(x) + 0.5)); }
+
+// Blends source pixels (sx, sy, sw, sh) onto the destination at (x, y) with one combining helper;
+// a null helper writes 0.
+void BlendPixels(SDL_Surface* destination, SDL_Surface* source, int x, int y, int sx, int sy,
+                 int sw, int sh, Uint32 (*combine)(Uint32, Uint32)) {
+    if (!destination || !source) return;
+    PixelLock destinationLock(destination);
+    if (!destinationLock.Ok()) return;
+    PixelLock sourceLock(source);
+    if (!sourceLock.Ok()) return;
+    const long long rowEnd = static_cast<long long>(sy) + sh;
+    const long long columnEnd = static_cast<long long>(sx) + sw;
+    for (int row = sy; row < rowEnd; ++row) {
+        for (int column = sx; column < columnEnd; ++column) {
+            int tx = x + column - sx;
+            int ty = y + row - sy;
+            Uint32 s = GetPixel(source, column, row);
+            Uint32 d = GetPixel(destination, tx, ty);
+            PutPixel(destination, tx, ty, combine ? combine(s, d) : 0);
+        }
+    }
+    destinationLock.Release();
+}
+
+}  // namespace
+
+void BlitSurface(SDL_Surface* destination, SDL_Surface* source, int x, int y) {
+    Blit(destination, source, nullptr, x, y);
+}
+
+void BlitSurface(SDL_Surface* destination, SDL_Surface* source, int x, int y, int sx, int sy,
+                 int sw, int sh) {
+    SDL_Rect part = MakeRect(sx, sy, sw, sh);
+    Blit(destination, source, &part, x, y);
+}
+
+SDL_Surface* CreateSurface(int width, int height, Uint32 flags) {
+    SDL_Surface* video = SDL_GetVideoSurface();
+    // SDL 1.2 takes a negative size without complaint and builds a surface that faults later.
+    if (!video || width < 0 || height < 0) return nullptr;
+    const SDL_PixelFormat* format = video->format;
+    return SDL_CreateRGBSurface(flags, width, height, format->BitsPerPixel, format->Rmask,
+                                format->Gmask, format->Bmask, format->Amask);
+}
+
+SDL_Surface* CreateFilledSurface(int width, int height, Uint8 r, Uint8 g, Uint8 b) {
+    SDL_Surface* surface = CreateSurface(width, height, 0);
+    if (!surface) return nullptr;
+    if (SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, r, g, b)) < 0) ReportError();
+    return surface;
+}
+
+void FillCircle(SDL_Surface* surface, int cx, int cy, int radius, Uint8 r, Uint8 g, Uint8 b) {
+    if (!surface || radius <= 0) return;
+    Uint32 colour = SDL_MapRGB(surface->format, r, g, b);
+    PixelLock lock(surface);
+    if (!lock.Ok()) return;
+    const long long squared = static_cast<long long>(radius) * radius;
+    for (int dy = -radius; dy < radius; ++dy) {
+        long long rest = squared - static_cast<long long>(dy) * dy;
+        int half = static_cast<int>(std::sqrt(static_cast<double>(rest)));
+        for (int dx = -half; dx < half; ++dx) PutPixel(surface, cx + dx, cy + dy, colour);
+    }
+}
+
+void DrawLine(SDL_Surface* surface, Uint32 pixel, int x1, int y1, int x2, int y2) {
+    if (!surface || (x1 == x2 && y1 == y2)) return;
+    PixelLock lock(surface);
+    if (!lock.Ok()) return;
+    // 64-bit error terms, so lines between far-apart points cannot overflow.
+    const long long dx = std::llabs(static_cast<long long>(x2) - x1);
+    const long long dy = std::llabs(static_cast<long long>(y2) - y1);
+    const bool xMajor = dx >= dy;
+    const long long count = (xMajor ? dx : dy) + 1;
+    long long d = xMajor ? 2 * dy - dx : 2 * dx - dy;
+    const long long dinc1 = xMajor ? 2 * dy : 2 * dx;
+    const long long dinc2 = xMajor ? 2 * (dy - dx) : 2 * (dx - dy);
+    int step1x = xMajor ? 1 : 0, step1y = xMajor ? 0 : 1;
+    int step2x = 1, step2y = 1;
+    if (x1 > x2) step1x = -step1x, step2x = -step2x;
+    if (y1 > y2) step1y = -step1y, step2y = -step2y;
+    int x = x1, y = y1;
+    for (long long i = 1; i < count; ++i) {
+        PutPixel(surface, x, y, pixel);
+        if (d < 0) {
+            d += dinc1;
+            x += step1x, y += step1y;
+        } else {
+            d += dinc2;
+            x += step2x, y += step2y;
+        }
+    }
+}
+
+void FillFlatBottomTriangle(SDL_Surface* surface, int x1, int y1, int x2, int y2, int x3, int y3,
+                            Uint8 r, Uint8 g, Uint8 b) {
+    if (!surface || y2 == y1 || y3 != y2) return;
+    Uint32 colour = SDL_MapRGB(surface->format, r, g, b);
+    const int left = std::min(x2, x3), right = std::max(x2, x3);
+    const float rows = static_cast<float>(y2 - y1);
+    const float slopeL = static_cast<float>(left - x1) / rows;
+    const float slopeR = static_cast<float>(right - x1) / rows;
+    float xL = static_cast<float>(x1), xR = static_cast<float>(x1);
+    for (int y = y1; y <= y2; ++y) {
+        DrawLine(surface, colour, RoundedEdge(xL), y, RoundedEdge(xR), y);
+        xL += slopeL;
+        xR += slopeR;
+    }
+}
+
+void FillFlatTopTriangle(SDL_Surface* surface, int x1, int y1, int x2, int y2, int x3, int y3,
+                         Uint8 r, Uint8 g, Uint8 b) {
+    if (!surface || y2 == y1 || y3 != y2) return;
+    Uint32 colour = SDL_MapRGB(surface->format, r, g, b);
+    const int left = std::min(x2, x3), right = std::max(x2, x3);
+    const float rows = static_cast<float>(y1 - y3);
+    const float slopeL = static_cast<float>(x1 - left) / rows;
+    const float slopeR = static_cast<float>(x1 - right) / rows;
+    float xL = static_cast<float>(left), xR = static_cast<float>(right);
+    for (int y = y3; y <= y1; ++y) {
+        DrawLine(surface, colour, RoundedEdge(xL), y, RoundedEdge(xR), y);
+        xL += slopeL;
+        xR += slopeR;
+    }
+}
+
+void FillTriangle(SDL_Surface* surface, int x1, int y1, int x2, int y2, int x3, int y3, Uint8 r,
+                  Uint8 g, Uint8 b) {
+    if (!surface || (x1 == x2 && x2 == x3) || (y1 == y2 && y2 == y3)) return;
+    if (y2 < y1) std::swap(x1, x2), std::swap(y1, y2);
+    if (y3 < y1) std::swap(x1, x3), std::swap(y1, y3);
+    if (y3 < y2) std::swap(x2, x3), std::swap(y2, y3);
+    if (y2 == y3) {
+        FillFlatBottomTriangle(surface, x1, y1, x2, y3, x3, y3, r, g, b);
+        return;
+    }
+    const double along = static_cast<double>(y2 - y1) * (x3 - x1) / (y3 - y1);
+    const int x4 = static_cast<int>(std::trunc(x1 + along + 0.5));
+    FillFlatBottomTriangle(surface, x1, y1, x2, y2, x4, y2, r, g, b);
+    FillFlatTopTriangle(surface, x3, y3, x2, y2, x4, y2, r, g, b);
+}
+
+SDL_Surface* ScaleSurface(SDL_Surface* source, unsigned newWidth, unsigned newHeight) {
+    if (!source || newWidth == 0 || newHeight == 0) return nullptr;
+    PixelLock sourceLock(source);
+    if (!sourceLock.Ok()) return nullptr;
+    SDL_Surface* result =
+        CreateSurface(static_cast<int>(newWidth), static_cast<int>(newHeight), source->flags);
+    if (!result) return nullptr;
+    {
+        PixelLock resultLock(result);
+        if (!resultLock.Ok()) {
+            SDL_FreeSurface(result);
+            return nullptr;
+        }
+        const double fx = static_cast<double>(newWidth) / source->w;
+        const double fy = static_cast<double>(newHeight) / source->h;
+        for (int y = 0; y < source->h; ++y) {
+            const int top = static_cast<int>(fy * y);
+            for (int x = 0; x < source->w; ++x) {
+                const Uint32 p = GetPixel(source, x, y);
+                const int left = static_cast<int>(fx * x);
+                for (int oy = 0; oy < fy; ++oy) {
+                    for (int ox = 0; ox < fx; ++ox) PutPixel(result, left + ox, top + oy, p);
+                }
+            }
+        }
+    }
+    return result;
+}
+
+void BlendSurface(SDL_Surface* destination, SDL_Surface* source, int x, int y, int mode) {
+    if (!source) return;
+    Uint32 (*combine)(Uint32, Uint32) = nullptr;
+    if (mode == 0) combine = BlendAverage;
+    if (mode == 1) combine = BlendMultiply;
+    if (mode == 2) combine = BlendAdd;
+    BlendPixels(destination, source, x, y, 0, 0, source->w, source->h, combine);
+}
+
+void BlendSurfaceRect(SDL_Surface* destination, SDL_Surface* source, int x, int y, int sx, int sy,
+                      int sw, int sh, int flags) {
+    Uint32 (*combine)(Uint32, Uint32) = nullptr;
+    if (flags & 1) {
+        combine = BlendMultiply;
+    } else if (flags & 2) {
+        combine = BlendAdd;
+    }
+    BlendPixels(destination, source, x, y, sx, sy, sw, sh, combine);
+}
+
+Uint32 GetPixel(SDL_Surface* surface, int x, int y) {
+    if (!surface || x < 0 || y < 0 || x >= surface->w || y >= surface->h) return 0;
+    const int bytes = surface->format->BytesPerPixel;
+    const Uint8* p = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch + x * bytes;
+    switch (bytes) {
+        case 1:
+            return *p;
+        case 2:
+            return *reinterpret_cast<const Uint16*>(p);
+        case 3:
+            return p[0] | (p[1] << 8) | (p[2] << 16);
+        case 4:
+            return *reinterpret_cast<const Uint32*>(p);
+        default:
+            return 0;
+    }
+}
+
+void PutPixel(SDL_Surface* surface, int x, int y, Uint32 pixel) {
+    if (!surface || x < 0 || y < 0 || x >= surface->w || y >= surface->h) return;
+    const int bytes = surface->format->BytesPerPixel;
+    Uint8* p = static_cast<Uint8*>(surface->pixels) + y * surface->pitch + x * bytes;
+    switch (bytes) {
+        case 1:
+            *p = static_cast<Uint8>(pixel);
+            break;
+        case 2:
+            *reinterpret_cast<Uint16*>(p) = static_cast<Uint16>(pixel);
+            break;
+        case 3:
+            p[0] = static_cast<Uint8>(pixel);
+            p[1] = static_cast<Uint8>(pixel >> 8);
+            p[2] = static_cast<Uint8>(pixel >> 16);
+            break;
+        case 4:
+            *reinterpret_cast<Uint32*>(p) = pixel;
+            break;
+        default:
+            break;
+    }
+}
+
+namespace {
+template <typename Channel>
+Uint32 CombineChannels(Uint32 a, Uint32 b, Channel channel) {
+    Uint32 result = 0;
+    for (int shift = 0; shift < 24; shift += 8) {
+        Uint32 value = channel((a >> shift) & 0xFF, (b >> shift) & 0xFF);
+        result |= value << shift;
+    }
+    return result;
+}
+}  // namespace
+
+Uint32 BlendAverage(Uint32 a, Uint32 b) {
+    return CombineChannels(a, b, [](Uint32 x, Uint32 y) { return (x + y) >> 1; });
+}
+
+Uint32 BlendAdd(Uint32 a, Uint32 b) {
+    return CombineChannels(a, b, [](Uint32 x, Uint32 y) { return std::min<Uint32>(x + y, 255); });
+}
+
+Uint32 BlendMultiply(Uint32 a, Uint32 b) {
+    return CombineChannels(a, b, [](Uint32 x, Uint32 y) { return (x * y) >> 8; });
+}
