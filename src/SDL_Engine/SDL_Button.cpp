@@ -1,0 +1,40 @@
+#include "SDL_Engine/SDL_Button.h"
+
+#include "SDL_Engine/SurfaceHolder.h"
+
+SDL_Button::SDL_Button(const std::string& file, int x, int y, int width, int height, int code)
+    : SDL_Widget(file, x, y, width, height), code(code), state(Normal) {}
+
+bool SDL_Button::OnMouseMove(int px, int py) {
+    const bool inside = SDL_Widget::OnMouseMove(px, py);
+    // A pressed button stays pressed until the release, wherever the pointer goes.
+    if (state != Pressed) state = inside ? Hovered : Normal;
+    return inside;
+}
+
+bool SDL_Button::OnMouseDown(int px, int py) {
+    const bool inside = OnMouseMove(px, py);
+    if (inside) state = Pressed;
+    return inside;
+}
+
+void SDL_Button::OnMouseUp(int px, int py) {
+    if (!OnMouseMove(px, py)) {
+        state = Normal;
+        return;
+    }
+    state = Hovered;
+    SDL_Event event;
+    event.type = ClickEventType;
+    event.user.type = ClickEventType;
+    event.user.code = code;
+    event.user.data1 = nullptr;
+    event.user.data2 = nullptr;
+    // A full queue loses the click; there is nobody to tell.
+    SDL_PushEvent(&event);
+}
+
+void SDL_Button::Draw(SDL_Surface* screen) {
+    if (!screen || !image) return;
+    image->DrawOn(screen, x, y, width * state, 0, width, height);
+}

@@ -1,0 +1,31 @@
+#ifndef TARVELLO_SDL_BUTTON_H
+#define TARVELLO_SDL_BUTTON_H
+
+#include <string>
+
+#include "SDL_Engine/SDL_Widget.h"
+
+// A push button drawn from three frames side by side (normal, hovered, pressed). A release over
+// it posts user event SDL_USEREVENT + 1 carrying the button's code; the owning screen acts on it.
+class SDL_Button : public SDL_Widget {
+  public:
+    enum { Normal = 0, Hovered = 1, Pressed = 2 };
+    static const int ClickEventType = SDL_USEREVENT + 1;
+
+    // Loads its own picture; raises SDL_Exception when it cannot.
+    SDL_Button(const std::string& file, int x, int y, int width, int height, int code);
+
+    bool OnMouseMove(int x, int y) override;
+    bool OnMouseDown(int x, int y) override;
+    void OnMouseUp(int x, int y) override;
+    void Draw(SDL_Surface* screen) override;
+
+    int GetState() const { return state; }
+    int GetCode() const { return code; }
+
+  private:
+    int code;
+    int state;
+};
+
+#endif

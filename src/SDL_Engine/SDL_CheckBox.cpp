@@ -1,0 +1,20 @@
+#include "SDL_Engine/SDL_CheckBox.h"
+
+#include "SDL_Engine/SurfaceHolder.h"
+
+SDL_CheckBox::SDL_CheckBox(const std::string& file, int x, int y, int width, int height)
+    : SDL_Widget(file, x, y, width, height), checked(false) {}
+
+SDL_CheckBox::SDL_CheckBox(SurfaceHolder* shared, int x, int y, int width, int height)
+    : SDL_Widget(shared, x, y, width, height), checked(false) {}
+
+bool SDL_CheckBox::OnMouseDown(int px, int py) {
+    const bool hit = OnMouseMove(px, py);
+    if (hit) checked = !checked;
+    return hit;
+}
+
+void SDL_CheckBox::Draw(SDL_Surface* screen) {
+    if (!screen || !image) return;
+    image->DrawOn(screen, x, y, checked ? width : 0, 0, width, height);
+}
