@@ -1,0 +1,23 @@
+#ifndef TARVELLO_COMPUTER_PLAYER_H
+#define TARVELLO_COMPUTER_PLAYER_H
+
+#include <string>
+
+#include "game/LudoPlayer.h"
+
+// A seat played by the program: it picks its piece itself and names it in board-picture pixels.
+class ComputerPlayer : public LudoPlayer {
+  public:
+    ComputerPlayer(GameBoard* board, int colour, const std::string& name);
+
+    // Board-picture coordinates, wherever the board has been dragged.
+    int GetPieceAt(int x, int y) override;
+    // The piece to move for a throw of steps; at least one piece must be able to move or start.
+    LudoPiece* ChoosePiece(int steps);
+
+  private:
+    enum Verdict { Refused, Allowed, ChooseNow };
+    Verdict Judge(int k, int steps) const;
+};
+
+#endif

@@ -1,0 +1,175 @@
+#include "game/PathControl.h"
+
+#include "SDL_Engine/SDL_Exception.h"
+#include "SDL_Engine/SurfaceHolder.h"
+
+namespace {
+struct Step {
+    int last;  // the last track node index that takes this step
+    int dx;
+    int dy;
+};
+
+// The walk round the board, in cells, as runs of equal steps taken after each track node.
+const Step StepRuns[] = {{0, 0, -1},  {5, 1, 0},  {6, 1, -1},  {11, 0, -1}, {13, 1, 0},
+                         {18, 0, 1},  {19, 1, 1}, {24, 1, 0},  {26, 0, 1},  {31, -1, 0},
+                         {32, -1, 1}, {37, 0, 1}, {39, -1, 0}, {44, 0, -1}, {45, -1, -1},
+                         {50, -1, 0}, {51, 0, -1}};
+
+const int CellSize = 32;
+
+// Home stretches run towards the centre: green from the left, red from the top, and so on.
+const int StretchDirection[4][2] = {{1, 0}, {0, 1}, {-1, 0}, {0, -1}};
+
+const Uint8 SquareColours[4][3] = {{0, 255, 64}, {255, 50, 50}, {0, 128, 255}, {255, 255, 0}};
+
+Step StepAfter(int index) {
+    for (const Step& run : StepRuns) {
+        if (index <= run.last) return run;
+    }
+    return Step{0, 0, 0};
+}
+
+SurfaceHolder* MakeSquare(Uint8 r, Uint8 g, Uint8 b) {
+    SDL_Surface* surface =
+        SDL_CreateRGBSurface(0, PathControl::SquareSize, PathControl::SquareSize, 32, 0, 0, 0, 0);
+    SurfaceHolder* square = new SurfaceHolder(surface);
+    square->Fill(nullptr, r, g, b);
+    return square;
+}
+
+void Unlink(PathNode* node) {
+    node->next = nullptr;
+    node->prev = nullptr;
+    node->branch = nullptr;
+    node->occupant = nullptr;
+}
+}  // namespace
+
+PathControl::PathControl() : trackSquare(nullptr), colourSquare{}, first(nullptr), last(nullptr) {
+    try {
+        trackSquare = MakeSquare(255, 255, 255);
+        for (int c = 0; c < 4; ++c) {
+            colourSquare[c] =
+                MakeSquare(SquareColours[c][0], SquareColours[c][1], SquareColours[c][2]);
+        }
+        if (!Generate()) throw SDL_Exception("PathControl: Error generating game path!");
+    } catch (...) {
+        Release();
+        throw;
+    }
+}
+
+PathControl::~PathControl() { Release(); }
+
+void PathControl::Release() {
+    delete trackSquare;
+    trackSquare = nullptr;
+    for (SurfaceHolder*& square : colourSquare) {
+        delete square;
+        square = nullptr;
+    }
+    if (!first) return;
+    first->prev = nullptr;
+    last->next = nullptr;
+    while (first) {
+        PathNode* node = first;
+        if (node->branch) DeleteStretch(node->branch);
+        first = node->next;
+        Unlink(node);
+        delete node;
+    }
+    last = nullptr;
+}
+
+void PathControl::DeleteStretch(PathNode* node) {
+    while (node) {
+        PathNode* following = node->next;
+        Unlink(node);
+        delete node;
+        node = following;
+    }
+}
+
+bool PathControl::Generate() {
+    int x = 6;
+    int y = 230;
+    for (int i = 0; i < TrackLength; ++i) {
+        PathNode* node = new PathNode;
+        node->kind = KindTrack;
+        node->x = x;
+        node->y = y;
+        if (i % 13 == 0) node->branch = MakeHomeStretch(x, y, i / 13);
+        Append(node);
+        Step step = StepAfter(i);
+        x += CellSize * step.dx;
+        y += CellSize * step.dy;
+    }
+    first->prev = last;
+    last->next = first;
+    return true;
+}
+
+void PathControl::Append(PathNode* node) {
+    if (!first) {
+        first = node;
+    } else {
+        last->next = node;
+        node->prev = last;
+    }
+    last = node;
+}
+
+PathNode* PathControl::MakeHomeStretch(int x, int y, int colour) {
+    if (colour < 0 || colour > 3) return nullptr;
+    PathNode* head = nullptr;
+    PathNode* previous = nullptr;
+    for (int k = 0; k < 6; ++k) {
+        x += CellSize * StretchDirection[colour][0];
+        y += CellSize * StretchDirection[colour][1];
+        PathNode* node = new PathNode;
+        node->kind = k == 5 ? KindFinal : colour;
+        node->x = x;
+        node->y = y;
+        if (previous) {
+            previous->next = node;
+            node->prev = previous;
+        } else {
+            head = node;
+        }
+        previous = node;
+    }
+    return head;
+}
+
+PathNode* PathControl::GetStartNode(int colour) {
+    PathNode* node = first;
+    int counted = 0;
+    for (int i = 0; i < TrackLength && node; ++i, node = node->next) {
+        if (!node->branch) continue;
+        if (counted == colour) return node->next ? node->next->next : nullptr;
+        ++counted;
+    }
+    return nullptr;
+}
+
+void PathControl::Draw(SDL_Surface* target) {
+    if (!target || !first) return;
+    PathNode* node = first;
+    for (int i = 0; i < TrackLength && node; ++i, node = node->next) {
+        bool isStart = node->prev && node->prev->prev && node->prev->prev->branch;
+        if (node->kind == KindTrack && !isStart) trackSquare->DrawOn(target, node->x, node->y);
+        if (node->branch && node->branch->kind >= 0 && node->branch->kind < 4) {
+            DrawBranch(target, node);
+        }
+    }
+}
+
+void PathControl::DrawBranch(SDL_Surface* target, const PathNode* entry) {
+    const SurfaceHolder* square = colourSquare[entry->branch->kind];
+    const PathNode* start = entry->next->next;
+    square->DrawOn(target, start->x, start->y);
+    for (const PathNode* node = entry->branch; node; node = node->next) {
+        if (node->kind != KindFinal) square->DrawOn(target, node->x, node->y);
+    }
+}

@@ -1,0 +1,45 @@
+#ifndef TARVELLO_PATH_CONTROL_H
+#define TARVELLO_PATH_CONTROL_H
+
+#include <SDL.h>
+
+#include "game/PathNode.h"
+
+class SurfaceHolder;
+
+// The squares the pieces walk on: a ring of 52 track squares and four home stretches of six.
+class PathControl {
+  public:
+    static const int TrackLength = 52;
+    static const int SquareSize = 31;
+
+    // Raises SDL_Exception when a square picture cannot be made or the path cannot be built.
+    PathControl();
+    ~PathControl();
+
+    PathControl(const PathControl&) = delete;
+    PathControl& operator=(const PathControl&) = delete;
+
+    bool Generate();
+    // Six new squares, the first one cell away from the entry square at (x, y).
+    PathNode* MakeHomeStretch(int x, int y, int colour);
+    // The colour's start square, two steps after its entry square; null for other values.
+    PathNode* GetStartNode(int colour);
+    // Copies the square pictures onto target once, when the board picture is drawn.
+    void Draw(SDL_Surface* target);
+
+    PathNode* GetFirst() const { return first; }
+
+  private:
+    void Release();
+    void Append(PathNode* node);
+    void DrawBranch(SDL_Surface* target, const PathNode* entry);
+    static void DeleteStretch(PathNode* node);
+
+    SurfaceHolder* trackSquare;      // owned
+    SurfaceHolder* colourSquare[4];  // owned
+    PathNode* first;                 // owned, with the whole ring and its home stretches
+    PathNode* last;                  // owned through first
+};
+
+#endif
