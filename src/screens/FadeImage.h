@@ -9,7 +9,7 @@ class SurfaceHolder;
 
 // One splash picture that fades in from black, stays a while and fades out to black again.
 class FadeImage {
-public:
+  public:
     // Raises SDL_Exception when the picture cannot be loaded.
     FadeImage(const std::string& file, Uint32 fadeInTime, Uint32 holdTime, Uint32 fadeOutTime);
     ~FadeImage();
@@ -25,7 +25,7 @@ public:
 
     int GetLevel() const { return level; }
 
-private:
+  private:
     enum Phase { FadingIn, Holding, FadingOut };
 
     void Fade(Uint32 now);
@@ -34,7 +34,7 @@ private:
     Uint32 holdStart;
     Uint32 phaseStart;  // 0 until the first update of the current fade
     bool started;
-    Sint32 level;  // 255 black .. 0 visible while fading in, 0 .. -255 while fading out
+    Sint32 level;            // 255 black .. 0 visible while fading in, 0 .. -255 while fading out
     SurfaceHolder* picture;  // owned
     Uint32 fadeInTime, holdTime, fadeOutTime;
 };

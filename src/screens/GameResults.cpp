@@ -15,8 +15,8 @@
 namespace {
 const char* const kTitle = "Tarvello - Game Results";
 const SDL_Color kBlack = {0, 0, 0, 0};
-const SDL_Color kResultColours[4] = {{0, 255, 64, 0}, {255, 50, 50, 0}, {0, 128, 255, 0},
-                                     {255, 255, 0, 0}};
+const SDL_Color kResultColours[4] = {
+    {0, 255, 64, 0}, {255, 50, 50, 0}, {0, 128, 255, 0}, {255, 255, 0, 0}};
 
 SDL_Color ColourOf(Sint32 colour) {
     // A record from outside the four seats still gets a bar, in black on black.

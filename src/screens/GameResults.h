@@ -12,7 +12,7 @@ class SurfaceHolder;
 
 // The end of a game: the players in finishing order and the time played, drawn once.
 class GameResults : public SDL_GameState {
-public:
+  public:
     static const int kMainMenuCode = 3;
 
     // "Total Time: hh:mm:ss" for a play time in milliseconds.
@@ -28,7 +28,7 @@ public:
     void HandleUserEvent(SDL_Event* event) override;
     void Draw(SDL_Surface* screen) override;
 
-private:
+  private:
     SurfaceHolder* RenderTable(FontHolder* font, int lineSkip) const;
     void GoToMainMenu();
 };

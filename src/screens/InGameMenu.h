@@ -9,7 +9,7 @@ class SoundHolder;
 
 // The pause menu over a running game: abort it, resume it or leave the program.
 class InGameMenu : public SDL_GameState {
-public:
+  public:
     enum Command { ExitGame = 102, AbortGame = 103, ResumeGame = 104 };
 
     InGameMenu();
@@ -22,7 +22,7 @@ public:
 
     const SDL_Menu* GetMenu() const { return menu; }
 
-private:
+  private:
     void Confirm();
 
     cMenu list;

@@ -13,7 +13,7 @@ class TunnelEffect;
 // The hub of the program: new game, options (full screen, music, sound) and exit, over the
 // tunnel with the logo and the music.
 class MainMenu : public SDL_GameState {
-public:
+  public:
     enum Command {
         NewGame = 100,
         Exit = 102,
@@ -35,18 +35,18 @@ public:
     const cMenu* GetMainList() const { return &mainList; }
     const cMenu* GetOptionsList() const { return &optionsList; }
 
-private:
+  private:
     void Confirm();
     void SwitchMusic();
 
     TunnelEffect* tunnel;  // owned
     cMenu mainList;
     cMenu optionsList;
-    SDL_Menu* menu;              // owned; closes its font
-    MusicHolder* music;          // owned
-    SoundHolder* selectSound;    // owned
-    SoundHolder* confirmSound;   // owned
-    SurfaceHolder* logo;         // owned
+    SDL_Menu* menu;             // owned; closes its font
+    MusicHolder* music;         // owned
+    SoundHolder* selectSound;   // owned
+    SoundHolder* confirmSound;  // owned
+    SurfaceHolder* logo;        // owned
 };
 
 #endif

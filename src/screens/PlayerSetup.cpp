@@ -16,8 +16,8 @@ const char* const kFont = "data/fonts/Jester.ttf";
 const char* const kHelp =
     "Please select a color for each player,\nenter their names; minimal 3 characters,\nthen "
     "click on start to start playing!";
-const SDL_Color kSeatColours[4] = {{0, 255, 64, 0}, {255, 50, 50, 0}, {0, 128, 255, 0},
-                                   {255, 255, 0, 0}};
+const SDL_Color kSeatColours[4] = {
+    {0, 255, 64, 0}, {255, 50, 50, 0}, {0, 128, 255, 0}, {255, 255, 0, 0}};
 const int kColumn[4] = {0, 1, 1, 0};
 const int kRow[4] = {0, 0, 1, 1};
 const std::size_t kMinNameLength = 3;
@@ -41,8 +41,8 @@ bool PlayerSetup::Init() {
 }
 
 void PlayerSetup::AddSeat(int seat) {
-    controlLists[seat] = new SDL_CheckBoxList(kFont, "data/gfx/ok.png", 21, 10 + 365 * kColumn[seat],
-                                              43 + 462 * kRow[seat], 24, 24);
+    controlLists[seat] = new SDL_CheckBoxList(
+        kFont, "data/gfx/ok.png", 21, 10 + 365 * kColumn[seat], 43 + 462 * kRow[seat], 24, 24);
     widgets.Add(controlLists[seat]);
     controlLists[seat]->AddItem("Human ", 1);
     controlLists[seat]->AddItem("Computer ", 0);

@@ -12,7 +12,7 @@ class SDL_TextBox;
 
 // The seats of the next game: a name and Human or Computer for each colour, then Start.
 class PlayerSetup : public SDL_GameState {
-public:
+  public:
     static const int kStartCode = 2;
 
     PlayerSetup();
@@ -27,17 +27,20 @@ public:
     void HandleUserEvent(SDL_Event* event) override;
     void Draw(SDL_Surface* screen) override;
 
+    SDL_TextBox* GetNameBox(int seat) const { return nameBoxes[seat]; }
+    SDL_CheckBoxList* GetControlList(int seat) const { return controlLists[seat]; }
+
     // The seats as they stand, in seat order; empty when Start would be refused.
     std::vector<PlayerInfo> ValidSeats() const;
 
-private:
+  private:
     void BuildBackground();
     void AddSeat(int seat);
     void Start();
 
-    FontHolder* helpFont;                 // owned
-    SDL_TextBox* nameBoxes[4];            // borrowed from widgets
-    SDL_CheckBoxList* controlLists[4];    // borrowed from widgets
+    FontHolder* helpFont;               // owned
+    SDL_TextBox* nameBoxes[4];          // borrowed from widgets
+    SDL_CheckBoxList* controlLists[4];  // borrowed from widgets
 };
 
 #endif

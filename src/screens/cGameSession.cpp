@@ -43,7 +43,8 @@ void cGameSession::Cleanup() {
 }
 
 void cGameSession::HandleKeyDown(SDL_Event* event) {
-    if (event->key.keysym.sym == SDLK_ESCAPE) SDL_Engine::GetInstance()->PushState(new InGameMenu());
+    if (event->key.keysym.sym == SDLK_ESCAPE)
+        SDL_Engine::GetInstance()->PushState(new InGameMenu());
 }
 
 void cGameSession::HandleMouseButtonDown(SDL_Event* event) {

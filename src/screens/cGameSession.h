@@ -14,7 +14,7 @@ class LudoPlayer;
 // A game of Ludo being played: the board, the players, the message panel, the referee and the
 // throw button.
 class cGameSession : public SDL_GameState {
-public:
+  public:
     static const int kThrowCode = 1;
     static const int kGameOverCode = 670;
 
@@ -36,7 +36,7 @@ public:
     GameBoard& GetBoard() { return board; }
     GameConsole& GetConsole() { return console; }
 
-private:
+  private:
     void EndGame();
 
     std::vector<LudoPlayer*> players;  // owned

@@ -9,7 +9,7 @@ class FadeImage;
 
 // The opening screen: two splash pictures fading in and out, then the main menu.
 class cIntroState : public SDL_GameState {
-public:
+  public:
     // The user event code that tells the intro its last picture has gone.
     static const int kIntroFinished = 301;
 
@@ -26,7 +26,7 @@ public:
     std::size_t PicturesLeft() const { return pictures.size(); }
     const FadeImage* Showing() const { return pictures.empty() ? nullptr : pictures.back(); }
 
-private:
+  private:
     void DropShowing();
     void GoToMainMenu();
 
