@@ -55,12 +55,16 @@ const FlowRow kFlow[] = {
     {"IntroLastPictureEvent", steps::StartIntro,
      [](ScreenDriver& d) { PostUserEvent(d, SDL_USEREVENT, 301); }, Outcome::Menu},
     {"IntroReturnOnLastPicture", steps::StartIntro,
-     [](ScreenDriver& d) { Press(d, {SDLK_RETURN, SDLK_RETURN}); }, Outcome::Menu},
-    {"IntroEscape", steps::StartIntro, [](ScreenDriver& d) { d.Key(SDLK_ESCAPE); },
+     [](ScreenDriver& d) {
+         Press(d, {SDLK_RETURN, SDLK_RETURN});
+     },
      Outcome::Menu},
-    {"MenuNewGame", steps::ToMainMenu, [](ScreenDriver& d) { d.Key(SDLK_RETURN); },
-     Outcome::Setup},
-    {"MenuExit", steps::ToMainMenu, [](ScreenDriver& d) { Press(d, {SDLK_UP, SDLK_RETURN}); },
+    {"IntroEscape", steps::StartIntro, [](ScreenDriver& d) { d.Key(SDLK_ESCAPE); }, Outcome::Menu},
+    {"MenuNewGame", steps::ToMainMenu, [](ScreenDriver& d) { d.Key(SDLK_RETURN); }, Outcome::Setup},
+    {"MenuExit", steps::ToMainMenu,
+     [](ScreenDriver& d) {
+         Press(d, {SDLK_UP, SDLK_RETURN});
+     },
      Outcome::Quit},
     {"SetupStart",
      [](ScreenDriver& d) {
@@ -77,10 +81,16 @@ const FlowRow kFlow[] = {
          PostUserEvent(d, SDL_USEREVENT, 670);
      },
      Outcome::Results},
-    {"PauseResume", ToPauseMenu, [](ScreenDriver& d) { Press(d, {SDLK_DOWN, SDLK_RETURN}); },
+    {"PauseResume", ToPauseMenu,
+     [](ScreenDriver& d) {
+         Press(d, {SDLK_DOWN, SDLK_RETURN});
+     },
      Outcome::Game},
     {"PauseAbort", ToPauseMenu, [](ScreenDriver& d) { d.Key(SDLK_RETURN); }, Outcome::Menu},
-    {"PauseExit", ToPauseMenu, [](ScreenDriver& d) { Press(d, {SDLK_UP, SDLK_RETURN}); },
+    {"PauseExit", ToPauseMenu,
+     [](ScreenDriver& d) {
+         Press(d, {SDLK_UP, SDLK_RETURN});
+     },
      Outcome::Quit},
     {"ResultsReturn", ToResults, [](ScreenDriver& d) { d.Key(SDLK_RETURN); }, Outcome::Menu},
     {"ResultsEscape", ToResults, [](ScreenDriver& d) { d.Key(SDLK_ESCAPE); }, Outcome::Menu},
@@ -105,11 +115,21 @@ TEST_P(ScreenFlow, EachTriggerLeadsToItsScreen) {
             ASSERT_EQ(2u, engine->StateCount());
             EXPECT_NE(nullptr, driver.Top<InGameMenu>());
             break;
-        case Outcome::Menu: EXPECT_NE(nullptr, driver.Top<MainMenu>()); break;
-        case Outcome::Setup: EXPECT_NE(nullptr, driver.Top<PlayerSetup>()); break;
-        case Outcome::Game: EXPECT_NE(nullptr, driver.Top<cGameSession>()); break;
-        case Outcome::Results: EXPECT_NE(nullptr, driver.Top<GameResults>()); break;
-        case Outcome::Intro: EXPECT_NE(nullptr, driver.Top<cIntroState>()); break;
+        case Outcome::Menu:
+            EXPECT_NE(nullptr, driver.Top<MainMenu>());
+            break;
+        case Outcome::Setup:
+            EXPECT_NE(nullptr, driver.Top<PlayerSetup>());
+            break;
+        case Outcome::Game:
+            EXPECT_NE(nullptr, driver.Top<cGameSession>());
+            break;
+        case Outcome::Results:
+            EXPECT_NE(nullptr, driver.Top<GameResults>());
+            break;
+        case Outcome::Intro:
+            EXPECT_NE(nullptr, driver.Top<cIntroState>());
+            break;
     }
     if (row.expected != Outcome::PausedGame) {
         EXPECT_EQ(1u, engine->StateCount());

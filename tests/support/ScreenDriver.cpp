@@ -32,19 +32,25 @@ bool ScreenDriver::RunUntil(const std::function<bool()>& done, Uint32 limit, Uin
     return done();
 }
 
-void ScreenDriver::Post(SDL_Event event) {
+void ScreenDriver::Post(SDL_Event event, Uint32 step) {
     SDL_PushEvent(&event);
-    Frames(1);
+    Frames(1, step);
 }
 
-void ScreenDriver::Key(SDLKey key, SDLMod mod) {
+namespace {
+SDL_Event KeyDown(SDLKey key, SDLMod mod) {
     SDL_Event event = {};
     event.type = SDL_KEYDOWN;
     event.key.state = SDL_PRESSED;
     event.key.keysym.sym = key;
     event.key.keysym.mod = mod;
-    Post(event);
+    return event;
 }
+}  // namespace
+
+void ScreenDriver::Key(SDLKey key, SDLMod mod) { Post(KeyDown(key, mod)); }
+
+void ScreenDriver::KeyAtOnce(SDLKey key) { Post(KeyDown(key, KMOD_NONE), 0); }
 
 void ScreenDriver::Type(const std::string& text) {
     for (char c : text) {

@@ -33,15 +33,18 @@ class ScreenDriver {
     // Runs passes of step ms until done() holds or limit ms have passed; tells whether it held.
     bool RunUntil(const std::function<bool()>& done, Uint32 limit, Uint32 step = 20);
 
-    // Each of these puts one event on SDL's queue and runs the pass that handles it.
+    // Each of these puts one event on SDL's queue and runs the pass that handles it, after
+    // advancing the clock by one logic step (so the screen updates and draws in that pass).
     void Key(SDLKey key, SDLMod mod = KMOD_NONE);
+    // Handles one key with no time passing, so no update runs after it.
+    void KeyAtOnce(SDLKey key);
     void Type(const std::string& text);
     void Move(int x, int y);
     void Press(int x, int y);
     void Release(int x, int y);
     // Moves there, presses and releases, then runs one more pass for the button's user event.
     void Click(int x, int y);
-    void Post(SDL_Event event);
+    void Post(SDL_Event event, Uint32 step = 20);
 
     // Ends the program as the entry point does: the engine is destroyed; the printed lines stay.
     void Shutdown();
