@@ -7,7 +7,7 @@
 
 // Owns one opened TrueType font, counted in FontCount.
 class FontHolder {
-public:
+  public:
     // Raises SDL_Exception with SDL's error when the font cannot be opened.
     FontHolder(const std::string& path, int pointSize);
     ~FontHolder();
@@ -18,7 +18,7 @@ public:
     int GetPointSize() const { return size; }
     TTF_Font* Get() const { return font; }
 
-private:
+  private:
     int size;
     TTF_Font* font;  // owned
 };

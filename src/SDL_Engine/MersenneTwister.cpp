@@ -31,8 +31,8 @@ void MersenneTwister::SeedFromSystem() {
     if (count == N) {
         init_by_array(key, N);
     } else {
-        init_genrand(Hash(static_cast<uint32_t>(std::time(nullptr)),
-                          static_cast<uint32_t>(std::clock())));
+        init_genrand(
+            Hash(static_cast<uint32_t>(std::time(nullptr)), static_cast<uint32_t>(std::clock())));
     }
 }
 

@@ -5,7 +5,7 @@
 
 // MT19937, the game's one source of chance (the die and the computer's choices).
 class MersenneTwister {
-public:
+  public:
     static const int N = 624;
 
     // Seeds from /dev/urandom when it gives 624 words, else from the time and process clock.
@@ -18,7 +18,7 @@ public:
     // Uniform in 0 .. n - 1 by masking and rejection; n = 0 gives a full 32-bit output.
     uint32_t RandomInt(uint32_t n);
 
-private:
+  private:
     void SeedFromSystem();
     void Regenerate();
     static uint32_t Hash(uint32_t t, uint32_t c);

@@ -7,7 +7,7 @@
 
 // Owns one music stream, counted in MusicCount; fades the music out when it goes.
 class MusicHolder {
-public:
+  public:
     // Raises SDL_Exception with SDL's error when the music cannot be loaded.
     explicit MusicHolder(const std::string& path);
     ~MusicHolder();
@@ -19,7 +19,7 @@ public:
     void Play();
     Mix_Music* Get() const { return music; }
 
-private:
+  private:
     Mix_Music* music;  // owned
 };
 

@@ -139,14 +139,27 @@ void SDL_Engine::Dispatch(SDL_Event* event) {
     if (states.empty()) return;
     SDL_GameState* top = states.back();
     switch (event->type) {
-        case SDL_KEYDOWN: top->HandleKeyDown(event); break;
-        case SDL_KEYUP: top->HandleKeyUp(event); break;
-        case SDL_MOUSEMOTION: top->HandleMouseMotion(event); break;
-        case SDL_MOUSEBUTTONDOWN: top->HandleMouseButtonDown(event); break;
-        case SDL_MOUSEBUTTONUP: top->HandleMouseButtonUp(event); break;
+        case SDL_KEYDOWN:
+            top->HandleKeyDown(event);
+            break;
+        case SDL_KEYUP:
+            top->HandleKeyUp(event);
+            break;
+        case SDL_MOUSEMOTION:
+            top->HandleMouseMotion(event);
+            break;
+        case SDL_MOUSEBUTTONDOWN:
+            top->HandleMouseButtonDown(event);
+            break;
+        case SDL_MOUSEBUTTONUP:
+            top->HandleMouseButtonUp(event);
+            break;
         case SDL_USEREVENT:
-        case SDL_USEREVENT + 1: top->HandleUserEvent(event); break;
-        default: break;
+        case SDL_USEREVENT + 1:
+            top->HandleUserEvent(event);
+            break;
+        default:
+            break;
     }
 }
 

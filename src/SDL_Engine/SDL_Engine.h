@@ -16,7 +16,7 @@ extern int ExitCode;
 // The one object that runs the program: SDL, the window, the mixer, the fonts, the stack of
 // screens and the main loop at 50 logic steps a second.
 class SDL_Engine {
-public:
+  public:
     // Creates the engine on the first call; every call runs Init. Failures raise SDL_Exception.
     static void CreateInstance(const std::string& title);
     // Raises SDL_Exception when no engine exists.
@@ -41,7 +41,7 @@ public:
     SDL_Surface* GetScreen() const { return screen; }
     Uint32 GetVideoFlags() const { return videoFlags; }
 
-private:
+  private:
     explicit SDL_Engine(const std::string& title);
     ~SDL_Engine();
 

@@ -6,12 +6,12 @@
 
 // The one exception of the game: a failure nothing can go on from. Only the entry point catches it.
 class SDL_Exception : public std::exception {
-public:
+  public:
     explicit SDL_Exception(const std::string& text);
     ~SDL_Exception() override;
     const char* what() const noexcept override;
 
-private:
+  private:
     std::string message;
 };
 

@@ -10,7 +10,7 @@ class SurfaceHolder;
 // The base of every screen. The engine owns each state it is given and calls these operations
 // only while the state is on top of the stack.
 class SDL_GameState {
-public:
+  public:
     SDL_GameState();
     virtual ~SDL_GameState();
 
@@ -38,7 +38,7 @@ public:
     static Uint32 NextRevealTime();
     static void SetNextRevealTime(Uint32 ticks);
 
-protected:
+  protected:
     SDL_Rect openRect;
     SurfaceHolder* background;  // owned, may be null
     WidgetList widgets;

@@ -9,7 +9,7 @@ class SurfaceHolder;
 
 // A mouse-driven control: a rectangle on the screen with a picture.
 class SDL_Widget {
-public:
+  public:
     // Shares a picture that belongs to someone else (may be null).
     SDL_Widget(SurfaceHolder* image, int x, int y, int width, int height);
     // Loads its own picture from file; raises SDL_Exception when it cannot.
@@ -33,7 +33,7 @@ public:
     int GetWidth() const { return width; }
     int GetHeight() const { return height; }
 
-protected:
+  protected:
     int ownsImage;
     int x, y;
     int width, height;

@@ -7,7 +7,7 @@
 
 // Owns one decoded sound, counted in ChunkCount.
 class SoundHolder {
-public:
+  public:
     // Raises SDL_Exception with SDL's error when the sound cannot be loaded.
     explicit SoundHolder(const std::string& path);
     ~SoundHolder();
@@ -19,7 +19,7 @@ public:
     void Play();
     Mix_Chunk* Get() const { return chunk; }
 
-private:
+  private:
     Mix_Chunk* chunk;  // owned
 };
 

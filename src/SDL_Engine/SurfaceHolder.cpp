@@ -81,9 +81,7 @@ void SurfaceHolder::DrawFrom(SDL_Surface* source, int x, int y, int sx, int sy, 
     if (surface && source) CopyPart(source, surface, x, y, sx, sy, sw, sh);
 }
 
-void SurfaceHolder::DrawFrom(SurfaceHolder* source, int x, int y) {
-    DrawFrom(Held(source), x, y);
-}
+void SurfaceHolder::DrawFrom(SurfaceHolder* source, int x, int y) { DrawFrom(Held(source), x, y); }
 
 void SurfaceHolder::DrawFrom(SurfaceHolder* source, int x, int y, int sx, int sy, int sw, int sh) {
     DrawFrom(Held(source), x, y, sx, sy, sw, sh);

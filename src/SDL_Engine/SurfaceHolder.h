@@ -10,7 +10,7 @@ SDL_Surface* LoadDisplayImage(const std::string& path);
 
 // Owns one SDL surface, counted in SurfaceCount, and copies it onto others.
 class SurfaceHolder {
-public:
+  public:
     // Loads the picture at path; raises SDL_Exception with SDL's error when it cannot.
     explicit SurfaceHolder(const std::string& path);
     // Adopts a surface the caller made; a null surface raises SDL_Exception with SDL's error.
@@ -35,7 +35,7 @@ public:
     // Fills rect (the whole surface when null) with the colour mapped on this surface's format.
     void Fill(SDL_Rect* rect, Uint8 r, Uint8 g, Uint8 b);
 
-private:
+  private:
     SDL_Surface* surface;  // owned
 };
 

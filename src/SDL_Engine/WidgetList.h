@@ -9,7 +9,7 @@ class SDL_Widget;
 
 // The widgets of one screen: every widget sees every mouse event, in the order it was added.
 class WidgetList {
-public:
+  public:
     WidgetList() = default;
     ~WidgetList();
 
@@ -25,7 +25,7 @@ public:
 
     std::size_t Size() const { return widgets.size(); }
 
-private:
+  private:
     std::vector<SDL_Widget*> widgets;  // owned; entries may be null
 };
 

@@ -14,9 +14,13 @@ namespace {
 }
 }  // namespace
 
-void cMenu::AddItem(int id, const char* text) { MenuList.emplace_back(id, nullptr, text); }
+void cMenu::AddItem(int id, const char* text) {
+    MenuList.emplace_back(id, nullptr, text ? text : "");
+}
 
-void cMenu::AddSubMenu(const char* text, cMenu* sub) { MenuList.emplace_back(0, sub, text); }
+void cMenu::AddSubMenu(const char* text, cMenu* sub) {
+    MenuList.emplace_back(0, sub, text ? text : "");
+}
 
 unsigned cMenu::Size() { return static_cast<unsigned>(MenuList.size()); }
 

@@ -6,7 +6,7 @@
 // Replaces the game's tick source while it lives. Sleeping advances the fake time, as it would
 // the real one.
 class FakeClock {
-public:
+  public:
     explicit FakeClock(Uint32 start = 0);
     ~FakeClock();
 

@@ -6,7 +6,7 @@
 // SDL with a 600 by 600 video surface, the font library and (when asked) the mixer, for tests
 // that draw or load media without the engine. Shuts everything down when it goes.
 class SdlSession {
-public:
+  public:
     explicit SdlSession(bool withAudio = false);
     ~SdlSession();
 
@@ -15,7 +15,7 @@ public:
 
     SDL_Surface* Screen() const { return screen; }
 
-private:
+  private:
     bool audio;
     SDL_Surface* screen;
 };
