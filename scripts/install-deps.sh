@@ -5,8 +5,8 @@ set -euo pipefail
 
 packages=(build-essential cmake pkg-config
   libsdl1.2-dev libsdl1.2debian libsdl-image1.2-dev libsdl-mixer1.2-dev libsdl-ttf2.0-dev
-  libpng-dev libjpeg-dev libvorbis-dev
-  fonts-dejavu-core fonts-freefont-ttf
+  libpng-dev libjpeg-dev libvorbis-dev libogg-dev
+  fonts-dejavu-core fonts-freefont-ttf fonts-liberation2
   libgtest-dev libbenchmark-dev)
 if [ "${1:-}" = "--test" ]; then
   packages+=(xvfb xauth xdotool imagemagick)
