@@ -55,6 +55,12 @@ void Blit(SDL_Surface* destination, SDL_Surface* source, SDL_Rect* part, int x, 
     if (SDL_UpperBlit(source, part, destination, &target) < 0) ReportError();
 }
 
+// An RLE-accelerated surface has no pixel memory until it is locked, so that counts as outside too.
+bool Inside(const SDL_Surface* surface, int x, int y) {
+    if (!surface || !surface->pixels) return false;
+    return x >= 0 && y >= 0 && x < surface->w && y < surface->h;
+}
+
 int RoundedEdge(float x) { return static_cast<int>(std::trunc(static_cast<double>(x) + 0.5)); }
 
 // Blends source pixels (sx, sy, sw, sh) onto the destination at (x, y) with one combining helper;
@@ -248,7 +254,7 @@ void BlendSurfaceRect(SDL_Surface* destination, SDL_Surface* source, int x, int 
 }
 
 Uint32 GetPixel(SDL_Surface* surface, int x, int y) {
-    if (!surface || x < 0 || y < 0 || x >= surface->w || y >= surface->h) return 0;
+    if (!Inside(surface, x, y)) return 0;
     const int bytes = surface->format->BytesPerPixel;
     const Uint8* p = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch + x * bytes;
     switch (bytes) {
@@ -266,7 +272,7 @@ Uint32 GetPixel(SDL_Surface* surface, int x, int y) {
 }
 
 void PutPixel(SDL_Surface* surface, int x, int y, Uint32 pixel) {
-    if (!surface || x < 0 || y < 0 || x >= surface->w || y >= surface->h) return;
+    if (!Inside(surface, x, y)) return;
     const int bytes = surface->format->BytesPerPixel;
     Uint8* p = static_cast<Uint8*>(surface->pixels) + y * surface->pitch + x * bytes;
     switch (bytes) {

@@ -1,54 +1,42 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <memory>
-#include <set>
-#include <utility>
+#include <string>
 #include <vector>
 
 #include "SDL_Engine/Drawing.h"
 #include "support/SdlSession.h"
+#include "support/TestSurface.h"
 
 namespace {
 
-using Point = std::pair<int, int>;
-using Points = std::set<Point>;
-
 const Uint32 Ink = 0x00ABCDEF;
 
-// Frees a test's own surface at scope end.
-struct Surface {
-    explicit Surface(SDL_Surface* made) : s(made) {}
-    ~Surface() { SDL_FreeSurface(s); }
-    Surface(const Surface&) = delete;
-    Surface& operator=(const Surface&) = delete;
-    SDL_Surface* s;
-};
-
-// Every pixel that is not 0.
-Points SetPixels(SDL_Surface* surface) {
-    Points found;
-    for (int y = 0; y < surface->h; ++y) {
-        for (int x = 0; x < surface->w; ++x) {
-            if (GetPixel(surface, x, y) != 0) found.insert({x, y});
-        }
+// Rows given as [first, end) column spans, starting at row 0; an empty span leaves its row blank.
+PixelSet Rows(const std::vector<std::pair<int, int>>& spans) {
+    PixelSet pixels;
+    for (int y = 0; y < static_cast<int>(spans.size()); ++y) {
+        for (int x = spans[y].first; x < spans[y].second; ++x) pixels.insert({x, y});
     }
-    return found;
+    return pixels;
 }
 
 class DrawingTest : public ::testing::Test {
   protected:
     SDL_Surface* Blank(int w = 40, int h = 40) {
-        surfaces.push_back(std::make_unique<Surface>(CreateFilledSurface(w, h, 0, 0, 0)));
-        return surfaces.back()->s;
+        surfaces.push_back(std::make_unique<TestSurface>(CreateFilledSurface(w, h, 0, 0, 0)));
+        return surfaces.back()->Get();
     }
 
     SdlSession sdl;
-    std::vector<std::unique_ptr<Surface>> surfaces;
+    std::vector<std::unique_ptr<TestSurface>> surfaces;
 };
 
 struct LineCase {
     int x1, y1, x2, y2;
-    Points expected;
+    PixelSet expected;
 };
 
 class DrawLineTest : public DrawingTest, public ::testing::WithParamInterface<LineCase> {};
@@ -71,48 +59,192 @@ INSTANTIATE_TEST_SUITE_P(Octants, DrawLineTest,
                                            LineCase{0, 4, 2, 0, {{0, 4}, {1, 3}, {1, 2}, {2, 1}}},
                                            LineCase{2, 0, 0, 4, {{2, 0}, {1, 1}, {1, 2}, {0, 3}}},
                                            LineCase{5, 9, 5, 6, {{5, 9}, {5, 8}, {5, 7}}},
-                                           LineCase{-2, 1, 3, 1, {{0, 1}, {1, 1}, {2, 1}}}));
+                                           LineCase{-2, 1, 3, 1, {{0, 1}, {1, 1}, {2, 1}}},
+                                           LineCase{18, 3, 25, 3, {{18, 3}, {19, 3}}}));
 
 TEST_F(DrawingTest, DiagonalLineLeavesOutItsEndPoint) {
     SDL_Surface* surface = Blank(100, 100);
     DrawLine(surface, Ink, 0, 95, 95, 0);
-    Points expected;
+    PixelSet expected;
     for (int k = 0; k < 95; ++k) expected.insert({k, 95 - k});
+    EXPECT_EQ(expected, SetPixels(surface));
+}
+
+TEST_F(DrawingTest, LineBetweenFarApartPointsDrawsOnlyItsVisiblePart) {
+    SDL_Surface* surface = Blank(10, 10);
+    DrawLine(surface, Ink, -2000000000, 4, 5, 4);
+    PixelSet expected;
+    for (int x = 0; x < 5; ++x) expected.insert({x, 4});
     EXPECT_EQ(expected, SetPixels(surface));
 }
 
 TEST_F(DrawingTest, FlatBottomTriangleLeavesApexRowEmptyAndFillsBaseUpToRightEdge) {
     SDL_Surface* surface = Blank(30, 30);
     FillFlatBottomTriangle(surface, 10, 0, 0, 10, 20, 10, 255, 255, 255);
-    Points expected;
-    for (int y = 0; y <= 10; ++y) {
-        for (int x = 10 - y; x < 10 + y; ++x) expected.insert({x, y});
+    std::vector<std::pair<int, int>> spans;
+    for (int y = 0; y <= 10; ++y) spans.push_back({10 - y, 10 + y});
+    EXPECT_EQ(Rows(spans), SetPixels(surface));
+}
+
+TEST_F(DrawingTest, FlatTopTriangleFillsBaseRowAndLeavesApexRowEmpty) {
+    SDL_Surface* surface = Blank(30, 30);
+    FillFlatTopTriangle(surface, 10, 10, 20, 0, 0, 0, 255, 255, 255);
+    std::vector<std::pair<int, int>> spans;
+    for (int y = 0; y <= 10; ++y) spans.push_back({y, 20 - y});
+    EXPECT_EQ(Rows(spans), SetPixels(surface));
+}
+
+TEST_F(DrawingTest, FlatTrianglesWithBaseNotLevelDrawNothing) {
+    SDL_Surface* surface = Blank(30, 30);
+    FillFlatBottomTriangle(surface, 10, 0, 0, 10, 20, 11, 255, 255, 255);
+    FillFlatTopTriangle(surface, 10, 10, 20, 0, 0, 1, 255, 255, 255);
+    FillFlatBottomTriangle(surface, 10, 4, 0, 4, 20, 4, 255, 255, 255);
+    EXPECT_TRUE(SetPixels(surface).empty());
+}
+
+// The left edge steps by -1/6 in single precision and lands just below 9.5 on row 3, where exact
+// arithmetic would round up to 10.
+TEST_F(DrawingTest, TriangleEdgesStepInSinglePrecision) {
+    SDL_Surface* surface = Blank(30, 30);
+    FillFlatBottomTriangle(surface, 10, 0, 9, 6, 22, 6, 255, 255, 255);
+    EXPECT_EQ(0u, GetPixel(surface, 8, 3));
+    EXPECT_NE(0u, GetPixel(surface, 9, 3));
+    EXPECT_NE(0u, GetPixel(surface, 15, 3));
+    EXPECT_EQ(0u, GetPixel(surface, 16, 3));
+}
+
+using Corners = std::array<std::pair<int, int>, 3>;
+
+class FillTriangleTest : public DrawingTest, public ::testing::WithParamInterface<int> {
+  protected:
+    // Draws the corners in the order of the test's permutation number.
+    void Fill(SDL_Surface* surface, Corners corners) {
+        std::sort(corners.begin(), corners.end());
+        for (int i = 0; i < GetParam(); ++i) std::next_permutation(corners.begin(), corners.end());
+        FillTriangle(surface, corners[0].first, corners[0].second, corners[1].first,
+                     corners[1].second, corners[2].first, corners[2].second, 255, 255, 255);
     }
-    EXPECT_EQ(expected, SetPixels(surface));
+};
+
+TEST_P(FillTriangleTest, SplitsAtTheMiddleCornerInAnyOrder) {
+    SDL_Surface* surface = Blank(30, 30);
+    Fill(surface, {{{0, 0}, {10, 5}, {0, 10}}});
+    EXPECT_EQ(Rows({{0, 0},
+                    {0, 2},
+                    {0, 4},
+                    {0, 6},
+                    {0, 8},
+                    {0, 10},
+                    {0, 8},
+                    {0, 6},
+                    {0, 4},
+                    {0, 2},
+                    {0, 0}}),
+              SetPixels(surface));
 }
 
-TEST_F(DrawingTest, CircleRowsAreSymmetricAboutTheCentreRow) {
+TEST_P(FillTriangleTest, TopRowCornersFillTheWholeTriangleAsFlatTop) {
+    SDL_Surface* surface = Blank(30, 30);
+    Fill(surface, {{{0, 0}, {20, 0}, {10, 10}}});
+    std::vector<std::pair<int, int>> spans;
+    for (int y = 0; y <= 10; ++y) spans.push_back({y, 20 - y});
+    EXPECT_EQ(Rows(spans), SetPixels(surface));
+}
+
+TEST_P(FillTriangleTest, BottomRowCornersFillTheWholeTriangleAsFlatBottom) {
+    SDL_Surface* surface = Blank(30, 30);
+    Fill(surface, {{{10, 0}, {0, 10}, {20, 10}}});
+    std::vector<std::pair<int, int>> spans;
+    for (int y = 0; y <= 10; ++y) spans.push_back({10 - y, 10 + y});
+    EXPECT_EQ(Rows(spans), SetPixels(surface));
+}
+
+TEST_P(FillTriangleTest, CornersInOneColumnOrOneRowDrawNothing) {
+    SDL_Surface* surface = Blank(30, 30);
+    Fill(surface, {{{5, 0}, {5, 10}, {5, 20}}});
+    Fill(surface, {{{0, 5}, {10, 5}, {20, 5}}});
+    EXPECT_TRUE(SetPixels(surface).empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(CornerOrders, FillTriangleTest, ::testing::Range(0, 6));
+
+struct CircleCase {
+    int radius;
+    PixelSet expected;
+};
+
+class FillCircleTest : public DrawingTest, public ::testing::WithParamInterface<CircleCase> {};
+
+TEST_P(FillCircleTest, FillsRowsFromTheCentreLessHalfUpToTheCentrePlusHalf) {
     SDL_Surface* surface = Blank(12, 12);
-    FillCircle(surface, 5, 5, 2, 255, 255, 255);
-    Points expected{{4, 4}, {5, 4}, {3, 5}, {4, 5}, {5, 5}, {6, 5}, {4, 6}, {5, 6}};
-    EXPECT_EQ(expected, SetPixels(surface));
+    FillCircle(surface, 5, 5, GetParam().radius, 255, 255, 255);
+    EXPECT_EQ(GetParam().expected, SetPixels(surface));
 }
 
-TEST_F(DrawingTest, ThreeBytePixelIsStoredLowestByteFirst) {
-    Surface surface(SDL_CreateRGBSurface(0, 4, 4, 24, 0xFF0000, 0xFF00, 0xFF, 0));
-    ASSERT_EQ(3, surface.s->format->BytesPerPixel);
-    PutPixel(surface.s, 1, 2, 0x123456);
-    const Uint8* p = static_cast<Uint8*>(surface.s->pixels) + 2 * surface.s->pitch + 3;
-    EXPECT_EQ(0x56, p[0]);
-    EXPECT_EQ(0x34, p[1]);
-    EXPECT_EQ(0x12, p[2]);
-    EXPECT_EQ(0x123456u, GetPixel(surface.s, 1, 2));
+INSTANTIATE_TEST_SUITE_P(
+    Radii, FillCircleTest,
+    ::testing::Values(CircleCase{1, {{4, 5}, {5, 5}}},
+                      CircleCase{2,
+                                 {{4, 4}, {5, 4}, {3, 5}, {4, 5}, {5, 5}, {6, 5}, {4, 6}, {5, 6}}},
+                      CircleCase{3, {{3, 3}, {4, 3}, {5, 3}, {6, 3}, {3, 4}, {4, 4}, {5, 4}, {6, 4},
+                                     {2, 5}, {3, 5}, {4, 5}, {5, 5}, {6, 5}, {7, 5}, {3, 6}, {4, 6},
+                                     {5, 6}, {6, 6}, {3, 7}, {4, 7}, {5, 7}, {6, 7}}},
+                      CircleCase{0, {}}, CircleCase{-3, {}}));
+
+TEST_F(DrawingTest, CircleOverTheEdgeKeepsOnlyItsInsidePixels) {
+    SDL_Surface* surface = Blank(3, 3);
+    FillCircle(surface, 0, 0, 2, 255, 255, 255);
+    EXPECT_EQ(PixelSet({{0, 0}, {1, 0}, {0, 1}}), SetPixels(surface));
 }
 
-TEST(Blend, CombinesChannelsAndClearsTopByte) {
-    EXPECT_EQ(0xFEFEFEu, BlendMultiply(0xFFFFFF, 0xFFFFFF));
-    EXPECT_EQ(0x0000FFu, BlendAdd(0x0000F0, 0x000020));
-    EXPECT_EQ(0x000001u, BlendAverage(0x000003, 0x000000));
+TEST_F(DrawingTest, NullSurfacesAreIgnored) {
+    SDL_Surface* surface = Blank(4, 4);
+    BlitSurface(nullptr, surface, 0, 0);
+    BlitSurface(surface, nullptr, 0, 0, 0, 0, 2, 2);
+    FillCircle(nullptr, 1, 1, 3, 1, 2, 3);
+    DrawLine(nullptr, Ink, 0, 0, 3, 3);
+    FillFlatBottomTriangle(nullptr, 1, 0, 0, 3, 3, 3, 1, 2, 3);
+    FillFlatTopTriangle(nullptr, 1, 3, 0, 0, 3, 0, 1, 2, 3);
+    FillTriangle(nullptr, 0, 0, 3, 1, 1, 3, 1, 2, 3);
+    EXPECT_EQ(nullptr, ScaleSurface(nullptr, 4, 4));
+    BlendSurface(nullptr, surface, 0, 0, 0);
+    BlendSurface(surface, nullptr, 0, 0, 0);
+    BlendSurfaceRect(nullptr, surface, 0, 0, 0, 0, 2, 2, 1);
+    BlendSurfaceRect(surface, nullptr, 0, 0, 0, 0, 2, 2, 1);
+    EXPECT_EQ(0u, GetPixel(nullptr, 0, 0));
+    PutPixel(nullptr, 0, 0, Ink);
+    EXPECT_TRUE(SetPixels(surface).empty());
+}
+
+TEST_F(DrawingTest, FailedCopyWritesSdlErrorLine) {
+    SDL_Surface* source = Blank(4, 4);
+    SDL_Surface* destination = Blank(4, 4);
+    ASSERT_EQ(0, SDL_LockSurface(destination));
+    testing::internal::CaptureStderr();
+    BlitSurface(destination, source, 0, 0);
+    std::string written = testing::internal::GetCapturedStderr();
+    SDL_UnlockSurface(destination);
+    EXPECT_EQ(std::string(SDL_GetError()) + "\n", written);
+    EXPECT_FALSE(written.empty());
+}
+
+TEST_F(DrawingTest, CopyPlacesSourceRectangleAtThePosition) {
+    SDL_Surface* source = Blank(4, 4);
+    SDL_Surface* destination = Blank(6, 6);
+    PutPixel(source, 2, 1, Ink);
+    PutPixel(source, 0, 0, Ink);
+    BlitSurface(destination, source, 3, 4, 2, 1, 2, 2);
+    EXPECT_EQ(PixelSet({{3, 4}}), SetPixels(destination));
+}
+
+TEST_F(DrawingTest, CreatedSurfacesUseTheScreenFormat) {
+    TestSurface filled(CreateFilledSurface(7, 5, 0, 255, 64));
+    ASSERT_NE(nullptr, filled.Get());
+    EXPECT_EQ(7, filled.Get()->w);
+    EXPECT_EQ(5, filled.Get()->h);
+    EXPECT_EQ(sdl.Screen()->format->BitsPerPixel, filled.Get()->format->BitsPerPixel);
+    EXPECT_EQ(SDL_MapRGB(sdl.Screen()->format, 0, 255, 64), GetPixel(filled.Get(), 6, 4));
+    EXPECT_EQ(nullptr, CreateSurface(-1, -1, 0));
 }
 
 TEST(CreateSurfaceWithoutVideo, ReturnsNull) {

@@ -1,0 +1,180 @@
+#include "SDL_Engine/TunnelEffect.h"
+
+#include <SDL_image.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <tuple>
+
+#include "SDL_Engine/Clock.h"
+#include "SDL_Engine/Drawing.h"
+#include "SDL_Engine/SDL_Exception.h"
+
+namespace {
+
+SDL_Surface* LoadTexture(const std::string& path) {
+    SDL_Surface* loaded = IMG_Load(path.c_str());
+    if (!loaded) throw SDL_Exception(SDL_GetError());
+    // SDL 1.2 converts to the display format without checking that there is a display.
+    if (!SDL_GetVideoSurface()) SDL_SetError("No video mode has been set");
+    SDL_Surface* converted = SDL_GetVideoSurface() ? SDL_DisplayFormatAlpha(loaded) : nullptr;
+    SDL_FreeSurface(loaded);
+    if (!converted) throw SDL_Exception(SDL_GetError());
+    return converted;
+}
+
+bool Lock(SDL_Surface* surface) { return !SDL_MUSTLOCK(surface) || SDL_LockSurface(surface) == 0; }
+
+void Unlock(SDL_Surface* surface) {
+    if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
+}
+
+}  // namespace
+
+// What one frame looks up: where the view starts in the tables, the time shift already wrapped
+// into the texture, and how much of the destination is drawn.
+struct TunnelEffect::Frame {
+    Uint32 ticks;
+    unsigned viewX, viewY;
+    unsigned columnShift, rowShift;
+    unsigned columns, rows;
+};
+
+TunnelEffect::TunnelEffect(unsigned w, unsigned h, unsigned d, int mode,
+                           const std::string& texturePath)
+    : mode(mode),
+      w(w),
+      h(h),
+      // The tables only ever double; a larger scale would overflow their size.
+      d(d ? 1 : 0),
+      tableWidth(w << this->d),
+      tableHeight(h << this->d),
+      texture(LoadTexture(texturePath), SDL_FreeSurface) {
+    BuildTables();
+    // Angle entries run up to tw, distance entries below tw (they are cut to 16 bits).
+    const unsigned tw = static_cast<unsigned>(texture->w);
+    columnOf.resize(std::min(tw, 65535u) + 1);
+    rowStartOf.resize(std::min(tw, 65536u));
+}
+
+TunnelEffect::~TunnelEffect() = default;
+
+unsigned TunnelEffect::Distance(int dx, int dy) const {
+    long long r = 0;
+    const long long ax = std::llabs(dx), ay = std::llabs(dy);
+    if (mode == 0) r = static_cast<long long>(std::sqrt(static_cast<double>(ax * ax + ay * ay)));
+    if (mode == 1) r = std::max(ax, ay);
+    if (mode == 2) r = (ax + ay) / 2;
+    return static_cast<unsigned>(std::max(r, 1LL));
+}
+
+void TunnelEffect::BuildTables() {
+    const unsigned tw = static_cast<unsigned>(texture->w);
+    const int cx = static_cast<int>(d == 1 ? w : w / 2);
+    const int cy = static_cast<int>(d == 1 ? h : h / 2);
+    const double halfTurn = tw / 2;
+    distance.resize(static_cast<std::size_t>(tableWidth) * tableHeight);
+    angle.resize(distance.size());
+    std::size_t i = 0;
+    for (unsigned y = 0; y < tableHeight; ++y) {
+        const int dy = static_cast<int>(y) - cy;
+        for (unsigned x = 0; x < tableWidth; ++x, ++i) {
+            const int dx = static_cast<int>(x) - cx;
+            distance[i] = static_cast<Uint16>((tw * 64) / Distance(dx, dy) % tw);
+            const double turn = (std::atan2(dy, dx) / 3.1415927 + 1.0) * halfTurn;
+            angle[i] = static_cast<Uint16>(static_cast<unsigned>(turn));
+        }
+    }
+}
+
+std::pair<unsigned, unsigned> TunnelEffect::ViewAt(Uint32 ticks) const {
+    const double x = d * (std::sin(ticks * 0.000645234) + 1) * (w / 2);
+    const double y = d * (std::sin(ticks * 0.000445234) + 1) * (h / 2);
+    return {static_cast<unsigned>(x), static_cast<unsigned>(y)};
+}
+
+void TunnelEffect::Draw(SDL_Surface* destination) {
+    // A surface that cannot be locked has no pixels to touch, so the frame is skipped.
+    if (!destination || !Lock(destination)) return;
+    if (Lock(texture.get())) {
+        DrawFrame(Clock::Ticks(), destination);
+        Unlock(texture.get());
+    }
+    Unlock(destination);
+}
+
+void TunnelEffect::DrawFrame(Uint32 ticks, SDL_Surface* destination) {
+    Frame frame;
+    frame.ticks = ticks;
+    std::tie(frame.viewX, frame.viewY) = ViewAt(ticks);
+    // (entry + ticks / 8) % tw equals (entry + shift) % tw with the shift reduced once here.
+    frame.columnShift = ticks / 8 % static_cast<unsigned>(texture->w);
+    frame.rowShift = ticks / 4 % static_cast<unsigned>(texture->h);
+    frame.columns = std::min(w, static_cast<unsigned>(destination->w));
+    frame.rows = std::min(h, static_cast<unsigned>(destination->h));
+    if (CanCopyWords(destination)) {
+        CopyWords(frame, destination);
+    } else {
+        CopyPixels(frame, destination);
+    }
+}
+
+bool TunnelEffect::CanCopyWords(const SDL_Surface* destination) const {
+    return destination->format->BytesPerPixel == 4 && texture->format->BytesPerPixel == 4 &&
+           destination->pitch % 4 == 0 && texture->pitch % 4 == 0;
+}
+
+// columnOf[a] = (a + shift) % tw and rowStartOf[r] = ((r + shift) % th) * pitch, counted up
+// with a wrap rather than divided out, the maps being walked in order.
+void TunnelEffect::FillWrapMaps(const Frame& frame) {
+    const unsigned tw = static_cast<unsigned>(texture->w);
+    const unsigned th = static_cast<unsigned>(texture->h);
+    const unsigned texelPitch = texture->pitch / texture->format->BytesPerPixel;
+    unsigned column = frame.columnShift;
+    for (Uint32& entry : columnOf) {
+        entry = column;
+        if (++column == tw) column = 0;
+    }
+    unsigned row = frame.rowShift;
+    for (Uint32& entry : rowStartOf) {
+        entry = row * texelPitch;
+        if (++row == th) row = 0;
+    }
+}
+
+// The frame on 32-bit pixels through row pointers. The time shift and the wrap at the texture's
+// edges go into two small maps once per frame, from an angle entry to its column and from a
+// distance entry to its row's first texel, so a pixel is four reads and a copy.
+void TunnelEffect::CopyWords(const Frame& frame, SDL_Surface* destination) {
+    FillWrapMaps(frame);
+    const Uint32* texels = static_cast<const Uint32*>(texture->pixels);
+    const Uint32* columns = columnOf.data();
+    const Uint32* rowStarts = rowStartOf.data();
+    const unsigned width = frame.columns;
+    for (unsigned y = 0; y < frame.rows; ++y) {
+        const std::size_t start = Index(frame.viewX, y + frame.viewY);
+        const Uint16* rowAngles = angle.data() + start;
+        const Uint16* rowDistances = distance.data() + start;
+        Uint32* out = reinterpret_cast<Uint32*>(static_cast<Uint8*>(destination->pixels) +
+                                                y * destination->pitch);
+        for (unsigned x = 0; x < width; ++x) {
+            out[x] = texels[rowStarts[rowDistances[x]] + columns[rowAngles[x]]];
+        }
+    }
+}
+
+// Any other pixel sizes: the plain formula, one raw value copied per pixel.
+void TunnelEffect::CopyPixels(const Frame& frame, SDL_Surface* destination) const {
+    const unsigned tw = static_cast<unsigned>(texture->w);
+    const unsigned th = static_cast<unsigned>(texture->h);
+    for (unsigned y = 0; y < frame.rows; ++y) {
+        for (unsigned x = 0; x < frame.columns; ++x) {
+            const std::size_t i = Index(x + frame.viewX, y + frame.viewY);
+            const unsigned u = (angle[i] + frame.ticks / 8) % tw;
+            const unsigned v = (distance[i] + frame.ticks / 4) % th;
+            PutPixel(destination, static_cast<int>(x), static_cast<int>(y),
+                     GetPixel(texture.get(), static_cast<int>(u), static_cast<int>(v)));
+        }
+    }
+}

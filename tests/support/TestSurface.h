@@ -1,0 +1,39 @@
+#ifndef TARVELLO_TESTS_TEST_SURFACE_H
+#define TARVELLO_TESTS_TEST_SURFACE_H
+
+#include <SDL.h>
+
+#include <set>
+#include <utility>
+
+#include "SDL_Engine/Drawing.h"
+
+// A surface a test made itself, freed at scope end.
+class TestSurface {
+  public:
+    explicit TestSurface(SDL_Surface* made) : surface(made) {}
+    ~TestSurface() { SDL_FreeSurface(surface); }
+
+    TestSurface(const TestSurface&) = delete;
+    TestSurface& operator=(const TestSurface&) = delete;
+
+    SDL_Surface* Get() const { return surface; }
+
+  private:
+    SDL_Surface* surface;  // owned
+};
+
+using PixelSet = std::set<std::pair<int, int>>;
+
+// The positions of every pixel whose value is not 0.
+inline PixelSet SetPixels(SDL_Surface* surface) {
+    PixelSet found;
+    for (int y = 0; y < surface->h; ++y) {
+        for (int x = 0; x < surface->w; ++x) {
+            if (GetPixel(surface, x, y) != 0) found.insert({x, y});
+        }
+    }
+    return found;
+}
+
+#endif
