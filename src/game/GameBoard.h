@@ -11,9 +11,9 @@
 // The board of one game: its path, its picture drawn once, and where the user has dragged it.
 class GameBoard {
   public:
-    static const int Size = 491;
-    static const int StartX = 54;
-    static const int StartY = 10;
+    static constexpr int Size = 491;
+    static constexpr int StartX = 54;
+    static constexpr int StartY = 10;
 
     // Raises SDL_Exception when a surface cannot be made; nothing made so far is kept.
     GameBoard();

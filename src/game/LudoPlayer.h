@@ -18,7 +18,7 @@ enum { UpdateBusy = 2, UpdateWon = 4, UpdateHome = 8, UpdateIdle = 16 };
 // One seat: its colour, name, four pieces and yard; answers the rules and carries out moves.
 class LudoPlayer {
   public:
-    static const int NoPiece = 4;
+    static constexpr int NoPiece = 4;
 
     // Raises SDL_Exception when the piece picture cannot be loaded.
     LudoPlayer(GameBoard* board, int colour, const std::string& name);

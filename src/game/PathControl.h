@@ -10,8 +10,8 @@ class SurfaceHolder;
 // The squares the pieces walk on: a ring of 52 track squares and four home stretches of six.
 class PathControl {
   public:
-    static const int TrackLength = 52;
-    static const int SquareSize = 31;
+    static constexpr int TrackLength = 52;
+    static constexpr int SquareSize = 31;
 
     // Raises SDL_Exception when a square picture cannot be made or the path cannot be built.
     PathControl();
