@@ -17,6 +17,21 @@ const int NoState = 6;
 const SDL_Color PlayerColours[4] = {
     {0, 255, 64, 0}, {255, 50, 50, 0}, {0, 128, 255, 0}, {255, 255, 0, 0}};
 
+const int NoMessage = -1;
+
+// How long each notice stays on the panel, in ms.
+Uint32 NoticeTime(int message) {
+    switch (message) {
+        case MessageInvalidMove:
+        case MessagePieceFinished:
+            return 500;
+        case MessageNoMoves:
+            return 1000;
+        default:
+            return 1500;
+    }
+}
+
 // The rectangle round the board at its first position; the counters sit in its corners.
 const int CounterLeft = 10;
 const int CounterTop = 10;
@@ -92,9 +107,9 @@ void GameControl::UpdateMoving() {
     if (result & UpdateBusy) return;
     Current()->SetTurnState(TurnEnd);
     if (result & UpdateWon) {
-        Notify(MessageWon, 1500);
+        Notify(MessageWon);
     } else if (result & UpdateHome) {
-        Notify(MessagePieceHome, 1500);
+        Notify(MessagePieceHome);
     }
 }
 
@@ -127,52 +142,37 @@ void GameControl::ThrowDice() {
 void GameControl::EvaluateThrow() {
     LudoPlayer* player = Current();
     const int value = die.GetValue();
-    int message = -1;
-    Uint32 duration = 0;
-    TurnState state = WaitSelect;
+    const unsigned following = NextPlayer(currentPlayer);
     if (sixesInARow > 2) {
         sixesInARow = 0;
-        nextPlayer = NextPlayer(currentPlayer);
-        state = TurnEnd;
-        message = MessageThreeSixes;
-        duration = 1500;
+        Decide(TurnEnd, following, MessageThreeSixes);
     } else if (player->AllInYard()) {
         if (value == 6) {
-            message = MessageSixStart;
-            duration = 1500;
+            Decide(WaitSelect, nextPlayer, MessageSixStart);
         } else {
-            nextPlayer = NextPlayer(currentPlayer);
-            state = TurnEnd;
-            message = MessageNoMoves;
-            duration = 1000;
+            Decide(TurnEnd, following, MessageNoMoves);
         }
     } else if (player->HasMove(value)) {
-        if (value == 6) {
-            nextPlayer = currentPlayer;
-            message = MessageSixBonus;
-            duration = 1500;
-        } else {
-            nextPlayer = NextPlayer(currentPlayer);
-        }
+        Decide(WaitSelect, value == 6 ? currentPlayer : following,
+               value == 6 ? MessageSixBonus : NoMessage);
     } else if (value == 6 && !player->NoneInYard() && player->CanStart()) {
-        nextPlayer = currentPlayer;
-        message = MessageSixStart;
-        duration = 1500;
+        Decide(WaitSelect, currentPlayer, MessageSixStart);
     } else {
-        nextPlayer = NextPlayer(currentPlayer);
-        state = TurnEnd;
-        message = MessageNoMoves;
-        duration = 1000;
+        Decide(TurnEnd, following, MessageNoMoves);
     }
-    player->SetTurnState(state);
-    Notify(message, duration);
+}
+
+void GameControl::Decide(TurnState state, unsigned next, int message) {
+    nextPlayer = next;
+    Current()->SetTurnState(state);
+    Notify(message);
 }
 
 void GameControl::HandleClick(int x, int y) {
     LudoPlayer* player = Current();
     if (!player || player->GetTurnState() != WaitSelect) return;
     const int value = die.GetValue();
-    int message = -1;
+    int message = NoMessage;
     const int k = player->GetPieceAt(x, y);
     if (k >= 0 && k <= 3) {
         if (!player->IsInYard(k)) {
@@ -190,7 +190,7 @@ void GameControl::HandleClick(int x, int y) {
             message = MessageInvalidMove;
         }
     }
-    Notify(message, message < 0 ? 0 : 500);
+    Notify(message);
 }
 
 void GameControl::UpdatePrompt() {
@@ -264,10 +264,14 @@ void GameControl::PushGameOver() const {
     SDL_PushEvent(&event);
 }
 
-void GameControl::Notify(int message, Uint32 duration) {
-    std::string text;
-    if (message >= 0) text = Current()->GetName() + GameMessages[message];
-    console->AddMessage(ConsoleMessage{text, 0, duration});
+// Every notice is queued, even an empty one of 0 ms when there is nothing to say.
+void GameControl::Notify(int message) {
+    if (message == NoMessage) {
+        console->AddMessage(ConsoleMessage{"", 0, 0});
+    } else {
+        console->AddMessage(
+            ConsoleMessage{Current()->GetName() + GameMessages[message], 0, NoticeTime(message)});
+    }
 }
 
 void GameControl::SetPrompt(int message) {

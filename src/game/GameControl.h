@@ -59,11 +59,12 @@ class GameControl {
     void UpdateMoving();
     void UpdateTurnEnd();
     void EvaluateThrow();
+    void Decide(TurnState state, unsigned next, int message);
     void EndTurn();
     void UpdatePrompt();
     void DriveComputer(ComputerPlayer* computer);
     void PushGameOver() const;
-    void Notify(int message, Uint32 duration);
+    void Notify(int message);
     void SetPrompt(int message);
     void DrawCounters(SDL_Surface* target);
 

@@ -1,0 +1,80 @@
+#include "GameTable.h"
+
+#include "game/ComputerPlayer.h"
+#include "game/GameMessages.h"
+#include "game/LudoPiece.h"
+#include "game/LudoPlayer.h"
+#include "game/PathNode.h"
+#include "support/FakeClock.h"
+
+GameTable::GameTable(const std::vector<PlayerInfo>& seats) {
+    for (const PlayerInfo& seat : seats) {
+        if (seat.control == 0) {
+            players.push_back(new ComputerPlayer(&board, seat.colour, seat.name));
+        } else {
+            players.push_back(new LudoPlayer(&board, seat.colour, seat.name));
+        }
+    }
+    control.reset(new GameControl(&players, &console));
+}
+
+GameTable::~GameTable() {
+    control.reset();
+    for (LudoPlayer*& player : players) {
+        delete player;
+        player = nullptr;
+    }
+}
+
+void GameTable::Step(Uint32 ms) {
+    FakeClock::Advance(ms);
+    control->Update();
+    console.Update();
+    NoteConsole();
+}
+
+TurnState GameTable::State() { return Current()->GetTurnState(); }
+
+bool GameTable::StepUntil(TurnState state, int maxSteps) {
+    for (int i = 0; i < maxSteps; ++i) {
+        if (State() == state) return true;
+        Step();
+    }
+    return State() == state;
+}
+
+bool GameTable::StepWhile(TurnState state, int maxSteps) {
+    for (int i = 0; i < maxSteps && State() == state; ++i) Step();
+    return State() != state;
+}
+
+void GameTable::NoteConsole() {
+    const std::string text = console.GetCurrentText();
+    if (!text.empty() && (shown.empty() || shown.back() != text)) shown.push_back(text);
+}
+
+int GameTable::TakeGameOverEvents() {
+    int count = 0;
+    SDL_Event event;
+    while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_EVENTMASK(SDL_USEREVENT)) > 0) {
+        if (event.user.code == GameOverCode && !event.user.data1 && !event.user.data2) ++count;
+    }
+    return count;
+}
+
+WindowPoint GameTable::SquareOf(LudoPlayer* player, int k) {
+    const PathNode* node = player->GetPiece(k)->GetNode();
+    return {player->GetBoard()->GetX() + node->x, player->GetBoard()->GetY() + node->y + 15};
+}
+
+void GameTable::Walk(LudoPlayer* player, int k, int steps) {
+    if (player->IsInYard(k)) player->StartPiece(k);
+    if (steps <= 0) return;
+    player->SelectMove(steps, k);
+    while (player->Update() & UpdateBusy) {
+    }
+}
+
+std::string GameTable::Said(LudoPlayer* player, int message) {
+    return player->GetName() + GameMessages[message];
+}
