@@ -52,6 +52,9 @@ void PlayerSetup::AddSeat(int seat) {
 void PlayerSetup::BuildBackground() {
     SurfaceHolder tinted("data/gfx/background.png");
     background = new SurfaceHolder(SDL_DisplayFormat(tinted.Get()));
+    // The copy keeps the picture's alpha flag but not its alpha channel, and a picture with
+    // an alpha channel carries a surface alpha of 0: left so, the copy would blit as nothing.
+    SDL_SetAlpha(background->Get(), 0, SDL_ALPHA_OPAQUE);
     for (int seat = 0; seat < 4; ++seat) {
         const SDL_Color& c = kSeatColours[seat];
         FillCircle(tinted.Get(), 600 * kColumn[seat], 600 * kRow[seat], 300, c.r, c.g, c.b);

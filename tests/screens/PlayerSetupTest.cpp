@@ -117,7 +117,7 @@ TEST(PlayerSetupScreen, KeysGoOnlyToTheFocusedBox) {
 TEST(PlayerSetupScreen, CornersAreTintedWithTheSeatColoursOnceRevealed) {
     ScreenDriver driver;
     steps::ToSetup(driver);
-    SDL_Color plain = steps::SurfaceColour(SurfaceHolder("data/gfx/background.png").Get(), 20, 300);
+    SDL_Color plain = steps::SurfaceColour(SurfaceHolder("data/gfx/background.png").Get(), 300, 20);
     SDL_Rect clip;
     SDL_GetClipRect(driver.Screen(), &clip);
     EXPECT_GT(clip.x, 200);  // one step of the reveal so far
@@ -138,7 +138,7 @@ TEST(PlayerSetupScreen, CornersAreTintedWithTheSeatColoursOnceRevealed) {
             steps::SameColour(tinted, steps::ScreenColour(driver, corner[i][0], corner[i][1]), 2))
             << "seat " << i;
     }
-    EXPECT_TRUE(steps::SameColour(plain, steps::ScreenColour(driver, 20, 300), 2));
+    EXPECT_TRUE(steps::SameColour(plain, steps::ScreenColour(driver, 300, 20), 2));
 }
 
 }  // namespace
