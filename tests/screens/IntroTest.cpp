@@ -26,9 +26,13 @@ Uint32 RunToEnd(FadeImage& picture, Uint32 step) {
 
 }  // namespace
 
-TEST(FadeImage, ComesUpStaysAndGoesInAboutFiveSeconds) {
+class FadeImageStart : public testing::TestWithParam<Uint32> {};
+
+// The tick count the fade starts at, including 0 and ticks past the signed 32-bit range, must
+// not change the course of the fade.
+TEST_P(FadeImageStart, ComesUpStaysAndGoesInAboutFiveSeconds) {
     SdlSession sdl;
-    FakeClock clock(5000);
+    FakeClock clock(GetParam());
     FadeImage picture("data/SDL.jpg", 1500, 2000, 1500);
     EXPECT_EQ(255, picture.Opacity());
     picture.Update();  // the fade starts on the first update
@@ -39,6 +43,8 @@ TEST(FadeImage, ComesUpStaysAndGoesInAboutFiveSeconds) {
     Uint32 total = RunToEnd(picture, 20) + 750;
     EXPECT_NEAR(5000, total, 60);
 }
+
+INSTANTIATE_TEST_SUITE_P(Ticks, FadeImageStart, testing::Values(0u, 5000u, 0x7FFFF000u));
 
 TEST(FadeImage, TwoStepsInOneMillisecondAtTheEndOfTheHoldStillFadeOut) {
     SdlSession sdl;
