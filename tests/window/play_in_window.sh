@@ -12,13 +12,6 @@ cd "$build" || exit 1
 fail() { echo "FAIL: $*"; cleanup; exit 1; }
 log() { echo "-- $*"; }
 
-display=""
-for n in $(seq 99 140); do
-    if [ ! -e /tmp/.X$n-lock ] && [ ! -e /tmp/.X11-unix/X$n ]; then display=:$n; break; fi
-done
-[ -n "$display" ] || { echo "FAIL: no free display"; exit 1; }
-export DISPLAY=$display
-
 xvfb_pid=""
 game_pid=""
 cleanup() {
@@ -28,12 +21,16 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself and tells us its number.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$shots/display.txt" >/dev/null 2>&1 &
 xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$shots/display.txt" ] && break; sleep 0.1; done
+[ -s "$shots/display.txt" ] || fail "Xvfb did not start"
+export DISPLAY=:$(head -1 "$shots/display.txt")
 for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
-xdotool getmouselocation >/dev/null 2>&1 || fail "Xvfb did not start on $display"
+xdotool getmouselocation >/dev/null 2>&1 || fail "Xvfb does not answer on $DISPLAY"
 
-SDL_AUDIODRIVER=dummy "$game" >"$shots/stdout.txt" 2>"$shots/stderr.txt" &
+SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy "$game" >"$shots/stdout.txt" 2>"$shots/stderr.txt" &
 game_pid=$!
 
 window=""
