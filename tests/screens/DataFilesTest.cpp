@@ -6,6 +6,7 @@
 #include <chrono>
 #include <filesystem>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <thread>
 
@@ -118,6 +119,9 @@ struct DeepCase {
     const char* file;
     std::function<void(ScreenDriver&)> reach;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const DeepCase& row, std::ostream* out) { *out << row.file; }
 
 const int kFourSeats[4] = {steps::kHuman, steps::kComputer, steps::kHuman, steps::kComputer};
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "SDL_Engine/FontHolder.h"
@@ -16,6 +17,9 @@ struct TimeCase {
     Uint32 playTime;
     const char* line;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const TimeCase& row, std::ostream* out) { *out << row.line; }
 
 class ResultsTime : public testing::TestWithParam<TimeCase> {};
 

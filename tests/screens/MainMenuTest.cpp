@@ -1,6 +1,7 @@
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,9 @@ struct KeyCase {
     std::vector<SDLKey> keys;
     const char* selected;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const KeyCase& row, std::ostream* out) { *out << row.selected; }
 
 class MainMenuKeys : public testing::TestWithParam<KeyCase> {};
 

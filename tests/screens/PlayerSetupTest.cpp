@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,9 @@ struct SetupCase {
     Seat seats[4];
     std::vector<int> playingColours;  // empty: Start is refused
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const SetupCase& row, std::ostream* out) { *out << row.label; }
 
 const SetupCase kCases[] = {
     {"ShortNameInATakenSeatBlocks",

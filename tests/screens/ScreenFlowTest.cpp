@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <string>
 
 #include "game/GameRecord.h"
@@ -24,6 +25,9 @@ struct FlowRow {
     Step trigger;  // what the person does there
     Outcome expected;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const FlowRow& row, std::ostream* out) { *out << row.name; }
 
 const int kTwoComputers[4] = {steps::kComputer, steps::kComputer, -1, -1};
 
