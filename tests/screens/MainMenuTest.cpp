@@ -102,18 +102,4 @@ TEST_F(MainMenuOptions, SoundOnOffFlipsTheSoundSwitch) {
     EXPECT_TRUE(SoundEnabled);
 }
 
-TEST(MainMenuScreen, FreesEverythingItLoadedWhenLeft) {
-    ScreenDriver driver;
-    steps::ToMainMenu(driver);
-    driver.Key(SDLK_RETURN);
-    driver.Key(SDLK_ESCAPE);
-    driver.Key(SDLK_UP);
-    driver.Key(SDLK_RETURN);  // "Exit"
-    driver.Shutdown();
-    EXPECT_EQ(0, SurfaceCount);
-    EXPECT_EQ(0, FontCount);
-    EXPECT_EQ(0, MusicCount);
-    EXPECT_EQ(0, ChunkCount);
-}
-
 }  // namespace
