@@ -165,8 +165,10 @@ void FillFlatBottomTriangle(SDL_Surface* surface, int x1, int y1, int x2, int y2
     const float slopeL = static_cast<float>(left - x1) / rows;
     const float slopeR = static_cast<float>(right - x1) / rows;
     float xL = static_cast<float>(x1), xR = static_cast<float>(x1);
-    for (int y = y1; y <= y2; ++y) {
-        DrawLine(surface, colour, RoundedEdge(xL), y, RoundedEdge(xR), y);
+    // Counted wider than int, so a base on the last int row still ends the loop.
+    for (long long y = y1; y <= y2; ++y) {
+        const int row = static_cast<int>(y);
+        DrawLine(surface, colour, RoundedEdge(xL), row, RoundedEdge(xR), row);
         xL += slopeL;
         xR += slopeR;
     }
@@ -181,8 +183,9 @@ void FillFlatTopTriangle(SDL_Surface* surface, int x1, int y1, int x2, int y2, i
     const float slopeL = static_cast<float>(x1 - left) / rows;
     const float slopeR = static_cast<float>(x1 - right) / rows;
     float xL = static_cast<float>(left), xR = static_cast<float>(right);
-    for (int y = y3; y <= y1; ++y) {
-        DrawLine(surface, colour, RoundedEdge(xL), y, RoundedEdge(xR), y);
+    for (long long y = y3; y <= y1; ++y) {
+        const int row = static_cast<int>(y);
+        DrawLine(surface, colour, RoundedEdge(xL), row, RoundedEdge(xR), row);
         xL += slopeL;
         xR += slopeR;
     }

@@ -6,6 +6,11 @@
 #include "SDL_Engine/SDL_Exception.h"
 
 SDL_Surface* LoadDisplayImage(const std::string& path) {
+    // Converting to the display's format needs a display; without one SDL would crash.
+    if (!SDL_GetVideoSurface()) {
+        SDL_SetError("No video mode has been set");
+        return nullptr;
+    }
     SDL_Surface* loaded = IMG_Load(path.c_str());
     if (!loaded) return nullptr;
     SDL_Surface* converted = SDL_DisplayFormatAlpha(loaded);

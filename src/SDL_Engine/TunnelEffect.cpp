@@ -21,6 +21,11 @@ SDL_Surface* LoadTexture(const std::string& path) {
     SDL_Surface* converted = SDL_GetVideoSurface() ? SDL_DisplayFormatAlpha(loaded) : nullptr;
     SDL_FreeSurface(loaded);
     if (!converted) throw SDL_Exception(SDL_GetError());
+    // The wrap divides by the texture's sides, so a picture without pixels cannot be used.
+    if (converted->w == 0 || converted->h == 0) {
+        SDL_FreeSurface(converted);
+        throw SDL_Exception("Texture has no pixels: " + path);
+    }
     return converted;
 }
 

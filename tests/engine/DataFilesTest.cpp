@@ -56,6 +56,20 @@ double LineDifference(SDL_Surface* surface, int a, int b, bool columns) {
     return sum / length;
 }
 
+std::string FileStart(const char* path, size_t count) {
+    std::ifstream file(path, std::ios::binary);
+    std::string bytes(count, '\0');
+    file.read(&bytes[0], static_cast<std::streamsize>(count));
+    bytes.resize(static_cast<size_t>(file.gcount()));
+    return bytes;
+}
+
+uint32_t LittleEndian(const std::string& bytes, size_t at, int size) {
+    uint32_t value = 0;
+    for (int i = size - 1; i >= 0; --i) value = (value << 8) | uint8_t(bytes[at + i]);
+    return value;
+}
+
 struct PictureCase {
     const char* path;
     int width, height;
@@ -70,6 +84,11 @@ TEST_P(PictureSize, LoadsWithTheSizeTheScreensDrawItAt) {
     ASSERT_TRUE(picture) << IMG_GetError();
     EXPECT_EQ(GetParam().width, picture->w);
     EXPECT_EQ(GetParam().height, picture->h);
+    std::string head = FileStart(GetParam().path, 4);
+    bool jpeg = std::string(GetParam().path).find(".jpg") != std::string::npos;
+    EXPECT_EQ(jpeg ? std::string("\xFF\xD8\xFF") : std::string("\x89PNG"),
+              head.substr(0, jpeg ? 3 : 4))
+        << "the content matches the file name's type";
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryFixedSizePicture, PictureSize,
@@ -249,4 +268,42 @@ TEST(DataFiles, MusicLoadsAndLastsTwentyToSixtySeconds) {
     double seconds = granule / 44100.0;
     EXPECT_GE(seconds, 20.0);
     EXPECT_LE(seconds, 60.0);
+}
+
+TEST(DataFiles, SoundEffectsAre16BitPcmAt44100Hz) {
+    for (const char* path :
+         {"data/sfx/dice.wav", "data/sfx/item_sel.wav", "data/sfx/item_ok.wav"}) {
+        std::string header = FileStart(path, 44);
+        ASSERT_EQ(44u, header.size()) << path;
+        EXPECT_EQ("RIFF", header.substr(0, 4)) << path;
+        EXPECT_EQ("WAVE", header.substr(8, 4)) << path;
+        EXPECT_EQ(1u, LittleEndian(header, 20, 2)) << path << " is PCM";
+        EXPECT_EQ(44100u, LittleEndian(header, 24, 4)) << path;
+        EXPECT_EQ(16u, LittleEndian(header, 34, 2)) << path;
+    }
+}
+
+TEST(DataFiles, LogoAndButtonsLetTheBackgroundShowAtTheirCorners) {
+    SdlSession sdl;
+    for (const char* path : {"data/gfx/Tarvello.png", "data/gfx/MainMenu.png", "data/gfx/Start.png",
+                             "data/gfx/ThrowDice.png", "data/gfx/MyDice.png"}) {
+        Picture picture = Load(path);
+        ASSERT_TRUE(picture) << path;
+        ASSERT_NE(0u, picture->format->Amask) << path;
+        EXPECT_EQ(0, PixelAt(picture.get(), 0, 0).unused) << path;
+        EXPECT_EQ(0, PixelAt(picture.get(), picture->w - 1, 0).unused) << path;
+    }
+}
+
+TEST(DataFiles, ResultsBackdropIsLightAndCalmForBlackText) {
+    SdlSession sdl;
+    Picture backdrop = Load("data/gfx/Background.png");
+    ASSERT_TRUE(backdrop);
+    double darkest = 255 * 3;
+    for (int y = 0; y < 600; y += 3)
+        for (int x = 0; x < 600; x += 3) {
+            SDL_Color c = PixelAt(backdrop.get(), x, y);
+            darkest = std::min(darkest, double(c.r + c.g + c.b));
+        }
+    EXPECT_GT(darkest, 3 * 150);
 }

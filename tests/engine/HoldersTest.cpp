@@ -113,4 +113,18 @@ TEST_F(Holders, DestroyingPlayingMusicFadesItOutFirst) {
     EXPECT_EQ(0, Mix_PlayingMusic());
 }
 
+TEST(HoldersWithoutDisplay, PictureBeforeTheWindowOpensRaisesInsteadOfCrashing) {
+    TempFolder folder;
+    SDL_Surface* picture = SDL_CreateRGBSurface(0, 2, 2, 32, 0, 0, 0, 0);
+    SDL_SaveBMP(picture, folder.File("p.bmp").c_str());
+    SDL_FreeSurface(picture);
+    try {
+        SurfaceHolder holder(folder.File("p.bmp"));
+        FAIL() << "no exception";
+    } catch (const SDL_Exception& error) {
+        EXPECT_STREQ("SDL_Exception::No video mode has been set\n", error.what());
+    }
+    EXPECT_EQ(0, SurfaceCount);
+}
+
 }  // namespace

@@ -49,8 +49,9 @@ Colour TunnelPixel(float x, float y) {
     Colour grout = Mix(Scaled(base, 0.7f), Rgb(90, 80, 150), 0.25f);
     Colour face = Scaled(base, 1.0f + 0.10f * (1.0f - (tx + ty) / Tile) + 0.35f * Bevel(tx, ty));
     bool ringTile = (col + row) % 2 == 0;
-    float motif = ringTile ? std::fabs(Shapes::Circle(tx, ty, Tile / 2.0f, Tile / 2.0f, 6.5f)) - 1.2f
-                           : Shapes::Circle(tx, ty, Tile / 2.0f, Tile / 2.0f, 3);
+    float motif = ringTile
+                      ? std::fabs(Shapes::Circle(tx, ty, Tile / 2.0f, Tile / 2.0f, 6.5f)) - 1.2f
+                      : Shapes::Circle(tx, ty, Tile / 2.0f, Tile / 2.0f, 3);
     Colour motifColour = ringTile ? Scaled(base, 0.84f) : Mix(base, Rgb(255, 255, 255), 0.6f);
     face = Mix(face, motifColour, Clamp01(0.5f - motif));
     return Mix(grout, face, Clamp01(0.5f - d));

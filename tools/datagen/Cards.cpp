@@ -45,12 +45,10 @@ Canvas Logo(const PictureFonts& fonts) {
     return canvas;
 }
 
-Canvas StudioCard(const PictureFonts& fonts) {
-    Canvas canvas(600, 600);
-    canvas.Fill([](float x, float y) {
-        float d = std::hypot(x - 300, y - 260) / 420.0f;
-        return Mix(Rgb(48, 30, 92), Rgb(8, 6, 22), Clamp01(d));
-    });
+namespace {
+const Colour Gold = Rgb(250, 205, 90), DeepGold = Rgb(200, 120, 30);
+
+void PaintStars(Canvas& canvas) {
     SeededRandom random(2026);
     for (int i = 0; i < 140; ++i) {
         float sx = random.Between(0, 600), sy = random.Between(0, 600);
@@ -60,7 +58,10 @@ Canvas StudioCard(const PictureFonts& fonts) {
             7, 7, [=](float x, float y) { return Shapes::Circle(x + left, y + top, sx, sy, r); });
         canvas.Paint(star, Rgb(220, 220, 255, random.Between(0.25f, 0.8f)), left, top);
     }
-    const Colour gold = Rgb(250, 205, 90), deepGold = Rgb(200, 120, 30);
+}
+
+// A golden ring holding a V, with the four players' colours set into the ring.
+void PaintEmblem(Canvas& canvas) {
     Mask ring = Mask::FromDistance(600, 600, [](float x, float y) {
         return std::fabs(Shapes::Circle(x, y, 300, 200, 72)) - 3.5f;
     });
@@ -69,8 +70,8 @@ Canvas StudioCard(const PictureFonts& fonts) {
                         Shapes::Segment(x, y, 336, 168, 300, 240, 9));
     });
     canvas.Paint(ring.Blurred(3), Rgb(255, 200, 90, 0.35f));
-    canvas.Paint(ring, Gradient(gold, deepGold, 128, 272));
-    canvas.Paint(vee, Gradient(gold, deepGold, 160, 250));
+    canvas.Paint(ring, Gradient(Gold, DeepGold, 128, 272));
+    canvas.Paint(vee, Gradient(Gold, DeepGold, 160, 250));
     const float spots[4][2] = {{228, 200}, {300, 128}, {372, 200}, {300, 272}};
     for (int i = 0; i < 4; ++i) {
         auto dot = [&](float radius) {
@@ -81,15 +82,26 @@ Canvas StudioCard(const PictureFonts& fonts) {
         canvas.Paint(dot(9.5f), Rgb(30, 20, 60));
         canvas.Paint(dot(6.5f), BoardColour(i));
     }
+}
+
+Canvas::Shader Ink(const Colour& colour) {
+    return [colour](float, float) { return colour; };
+}
+}  // namespace
+
+Canvas StudioCard(const PictureFonts& fonts) {
+    Canvas canvas(600, 600);
+    canvas.Fill([](float x, float y) {
+        float d = std::hypot(x - 300, y - 260) / 420.0f;
+        return Mix(Rgb(48, 30, 92), Rgb(8, 6, 22), Clamp01(d));
+    });
+    PaintStars(canvas);
+    PaintEmblem(canvas);
     TextRenderer big(fonts.bold, 60), small(fonts.bold, 22), italic(fonts.italic, 28);
-    PaintTitle(canvas, big.RenderSpaced("VELKOR", 10), 312, Gradient(gold, deepGold, 322, 382),
+    PaintTitle(canvas, big.RenderSpaced("VELKOR", 10), 312, Gradient(Gold, DeepGold, 322, 382),
                0.6f);
-    PaintTitle(
-        canvas, small.RenderSpaced("GAMES", 16), 398,
-        [](float, float) { return Rgb(150, 190, 255); }, 0.5f);
-    PaintTitle(
-        canvas, italic.Render("presents"), 490, [](float, float) { return Rgb(200, 190, 230); },
-        0.5f);
+    PaintTitle(canvas, small.RenderSpaced("GAMES", 16), 398, Ink(Rgb(150, 190, 255)), 0.5f);
+    PaintTitle(canvas, italic.Render("presents"), 490, Ink(Rgb(200, 190, 230)), 0.5f);
     return canvas;
 }
 
@@ -101,16 +113,15 @@ Canvas LibraryCard(const PictureFonts& fonts) {
     });
     TextRenderer caption(fonts.italic, 30), huge(fonts.bold, 130), name(fonts.regular, 24),
         note(fonts.regular, 16);
-    auto ink = [](const Colour& c) { return [c](float, float) { return c; }; };
-    PaintTitle(canvas, caption.Render("made with"), 150, ink(Rgb(90, 96, 120)), 0.0f);
+    PaintTitle(canvas, caption.Render("made with"), 150, Ink(Rgb(90, 96, 120)), 0.0f);
     PaintTitle(canvas, huge.RenderSpaced("SDL", 6), 200,
                Gradient(Rgb(40, 90, 200), Rgb(16, 36, 110), 230, 340), 0.35f);
     Mask rule = Mask::FromDistance(
         600, 600, [](float x, float y) { return Shapes::Segment(x, y, 170, 378, 430, 378, 1.0f); });
     canvas.Paint(rule, Rgb(16, 36, 110, 0.5f));
-    PaintTitle(canvas, name.Render("Simple DirectMedia Layer"), 392, ink(Rgb(30, 40, 80)), 0.0f);
+    PaintTitle(canvas, name.Render("Simple DirectMedia Layer"), 392, Ink(Rgb(30, 40, 80)), 0.0f);
     PaintTitle(canvas, note.Render("with SDL_image, SDL_mixer and SDL_ttf"), 440,
-               ink(Rgb(80, 90, 120)), 0.0f);
+               Ink(Rgb(80, 90, 120)), 0.0f);
     return canvas;
 }
 

@@ -55,7 +55,7 @@ void AddHarmony(SoundBuffer& band, SoundBuffer& echoed) {
                 band, {start, Bar - 0.1, Synth::MidiToHz(chord.tones[i]), 0.05f, -0.4f + 0.4f * i});
         for (int step = 0; step < 8; ++step) {
             int k = arpeggio[step];
-            int note = k < 3 ? chord.tones[k] + 12 : chord.tones[k - 3] + 24;
+            int note = k < 3 ? chord.tones[k] : chord.tones[k - 3] + 12;
             Synth::Pluck(echoed, {start + step * Beat / 2, Beat / 2, Synth::MidiToHz(note),
                                   step % 2 ? 0.06f : 0.08f, step % 2 ? 0.45f : -0.45f});
         }

@@ -77,22 +77,12 @@ void Drain(vorbis_dsp_state& dsp, vorbis_block& block, ogg_stream_state& stream,
 }
 }  // namespace
 
-void WriteOgg(const SoundBuffer& sound, const std::string& path, float quality) {
-    vorbis_info info;
-    vorbis_info_init(&info);
-    if (vorbis_encode_init_vbr(&info, 2, SoundBuffer::Rate, quality) != 0)
-        throw std::runtime_error("vorbis encoder refused its settings");
+namespace {
+// The three Vorbis header packets, each flushed onto pages of their own as Ogg requires.
+void WriteHeaders(vorbis_dsp_state& dsp, ogg_stream_state& stream, std::vector<char>& out) {
     vorbis_comment comment;
     vorbis_comment_init(&comment);
     vorbis_comment_add_tag(&comment, "TITLE", "Tarvello theme");
-    vorbis_dsp_state dsp;
-    vorbis_block block;
-    vorbis_analysis_init(&dsp, &info);
-    vorbis_block_init(&dsp, &block);
-    ogg_stream_state stream;
-    ogg_stream_init(&stream, 0x54617276);  // a fixed serial number keeps the bytes stable
-
-    std::vector<char> out;
     ogg_packet header, commentHeader, codeHeader;
     vorbis_analysis_headerout(&dsp, &comment, &header, &commentHeader, &codeHeader);
     ogg_stream_packetin(&stream, &header);
@@ -100,7 +90,11 @@ void WriteOgg(const SoundBuffer& sound, const std::string& path, float quality) 
     ogg_stream_packetin(&stream, &codeHeader);
     ogg_page page;
     while (ogg_stream_flush(&stream, &page)) AppendPage(out, page);
+    vorbis_comment_clear(&comment);
+}
 
+void Encode(const SoundBuffer& sound, vorbis_dsp_state& dsp, vorbis_block& block,
+            ogg_stream_state& stream, std::vector<char>& out) {
     const size_t chunk = 4096;
     for (size_t start = 0; start < sound.Frames(); start += chunk) {
         size_t n = std::min(chunk, sound.Frames() - start);
@@ -114,12 +108,30 @@ void WriteOgg(const SoundBuffer& sound, const std::string& path, float quality) 
     }
     vorbis_analysis_wrote(&dsp, 0);
     Drain(dsp, block, stream, out);
+    ogg_page page;
     while (ogg_stream_flush(&stream, &page)) AppendPage(out, page);
+}
+}  // namespace
 
+void WriteOgg(const SoundBuffer& sound, const std::string& path, float quality) {
+    vorbis_info info;
+    vorbis_info_init(&info);
+    if (vorbis_encode_init_vbr(&info, 2, SoundBuffer::Rate, quality) != 0) {
+        vorbis_info_clear(&info);
+        throw std::runtime_error("vorbis encoder refused its settings");
+    }
+    vorbis_dsp_state dsp;
+    vorbis_block block;
+    vorbis_analysis_init(&dsp, &info);
+    vorbis_block_init(&dsp, &block);
+    ogg_stream_state stream;
+    ogg_stream_init(&stream, 0x54617276);  // a fixed serial number keeps the bytes stable
+    std::vector<char> out;
+    WriteHeaders(dsp, stream, out);
+    Encode(sound, dsp, block, stream, out);
     ogg_stream_clear(&stream);
     vorbis_block_clear(&block);
     vorbis_dsp_clear(&dsp);
-    vorbis_comment_clear(&comment);
     vorbis_info_clear(&info);
     Save(out, path);
 }
