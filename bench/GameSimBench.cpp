@@ -1,5 +1,6 @@
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <cstdlib>
 
 #include "BenchGame.h"
@@ -40,6 +41,7 @@ void BM_FourComputerGameFigures(benchmark::State& state) {
         turns += result.turns;
         minutes += result.updates * 20.0 / 60000.0;
         if (!result.ended || result.finishOrder.empty()) {
+            std::fprintf(stderr, "game %u did not end (%ld updates)\n", seed - 1, result.updates);
             ++unfinished;
         } else {
             ++firsts[result.finishOrder.front()];

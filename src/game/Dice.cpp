@@ -25,9 +25,10 @@ void Dice::Roll() {
     rollSound->Play();
 }
 
-// A new die counts as rolling during the first 2060 ms of the tick counter, as its roll start
-// is 0; nothing throws that early.
-bool Dice::IsRolling() const { return rollStart + RollTime >= Clock::Ticks(); }
+// Measured as elapsed time so that a throw made just before the tick counter wraps round still
+// stops 2060 ms later. A new die counts as rolling during the first 2060 ms of the tick
+// counter, as its roll start is 0; nothing throws that early.
+bool Dice::IsRolling() const { return Clock::Ticks() - rollStart <= RollTime; }
 
 void Dice::Draw(SDL_Surface* target) {
     if (!target) return;

@@ -36,7 +36,7 @@ void GameConsole::Update() {
     const Uint32 now = Clock::Ticks();
     if (front.start == 0) {
         front.start = now;
-    } else if (front.start + front.duration < now) {
+    } else if (now - front.start > front.duration) {  // elapsed time survives a wrap
         queue.pop_front();
     }
 }

@@ -96,7 +96,7 @@ void GameControl::UpdateTurn() {
 void GameControl::UpdateTurnStart() {
     const Uint32 now = Clock::Ticks();
     if (turnStartClock == 0) turnStartClock = now;
-    if (turnStartClock + TurnPause < now) {
+    if (now - turnStartClock > TurnPause) {
         turnStartClock = 0;
         Current()->SetTurnState(WaitThrow);
     }
@@ -226,7 +226,7 @@ void GameControl::DriveComputer(ComputerPlayer* computer) {
         drivenState = state;
         actionClock = now;
     }
-    if (!(actionClock + ComputerPace < now)) return;
+    if (now - actionClock <= ComputerPace) return;
     if (state == WaitThrow) {
         ThrowDice();
     } else if (state == WaitSelect) {

@@ -84,6 +84,7 @@ class GameControl {
     int drivenState;
     Uint32 actionClock;
     Uint32 turnStartClock;  // 0 while no turn pause runs
+    // The clocks are compared as elapsed ms, which stays right when the tick counter wraps.
 };
 
 #endif

@@ -33,17 +33,6 @@ TEST_F(DiceTest, ThrowIsFinalAtOnceAndRollsFor2060Ms) {
     }
 }
 
-TEST_F(DiceTest, ThrowsCoverEveryFace) {
-    SharedRandom.init_genrand(7);
-    Dice die;
-    int seen[7] = {0};
-    for (int i = 0; i < 600; ++i) {
-        die.Roll();
-        ++seen[die.GetValue()];
-    }
-    for (int face = 1; face <= 6; ++face) EXPECT_GT(seen[face], 50) << "face " << face;
-}
-
 TEST_F(DiceTest, NewDieRollsDuringFirst2060MsOfTheTickCounterAndThenShowsOne) {
     FakeClock::Set(0);
     Dice die;
@@ -56,21 +45,19 @@ TEST_F(DiceTest, NewDieRollsDuringFirst2060MsOfTheTickCounterAndThenShowsOne) {
     EXPECT_EQ(1, die.GetValue());
 }
 
-TEST_F(DiceTest, FixedValueOverridesTheGeneratorUntilReleased) {
+TEST_F(DiceTest, ThrowsNearTheTickCounterWrappingStopOnTime) {
     Dice die;
-    die.FixValue(6);
-    for (int i = 0; i < 5; ++i) {
-        die.Roll();
-        EXPECT_EQ(6, die.GetValue());
-    }
-    die.FixValue(0);
-    SharedRandom.init_genrand(3);
-    bool other = false;
-    for (int i = 0; i < 30; ++i) {
-        die.Roll();
-        other = other || die.GetValue() != 6;
-    }
-    EXPECT_TRUE(other);
+    FakeClock::Set(0xFFFFFFFFu - 1000);
+    die.Roll();
+    FakeClock::Set(1059);  // 2060 ms after the throw, past the wrap
+    EXPECT_TRUE(die.IsRolling());
+    FakeClock::Set(1060);
+    EXPECT_FALSE(die.IsRolling());
+    // A throw from long before the wrap must not start rolling again after it.
+    FakeClock::Set(0xFFFF0000u);
+    die.Roll();
+    FakeClock::Set(20);
+    EXPECT_FALSE(die.IsRolling());
 }
 
 class DiceFaceTest : public DiceTest, public testing::WithParamInterface<int> {};

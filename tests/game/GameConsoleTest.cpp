@@ -45,21 +45,19 @@ TEST_F(GameConsoleTest, NoticesAreTimedOneAfterAnotherFromTheUpdateThatShowsThem
     EXPECT_FALSE(console.HasMessages());
 }
 
-TEST_F(GameConsoleTest, SecondNoticeCountsItsTimeFromTheUpdateAfterTheFirstLeaves) {
-    console.AddMessage({"first", 0, 40});
-    console.AddMessage({"second", 0, 60});
-    FakeClock::Set(10000);
+TEST_F(GameConsoleTest, NoticeShownBeforeTheTickCounterWrapsLeavesOnTime) {
+    console.AddMessage({"late", 0, 500});
+    FakeClock::Set(0xFFFFFFFFu - 99);
     console.Update();
-    FakeClock::Set(10060);
-    console.Update();  // first removed
-    FakeClock::Set(10200);
-    console.Update();  // second starts here, not when the first left
-    FakeClock::Set(10260);
+    FakeClock::Set(0xFFFFFFFFu - 79);
     console.Update();
-    EXPECT_EQ("second", console.GetCurrentText());
-    FakeClock::Set(10261);
+    EXPECT_EQ("late", console.GetCurrentText());
+    FakeClock::Set(400);  // 500 ms after it started
     console.Update();
-    EXPECT_EQ("", console.GetCurrentText());
+    EXPECT_EQ("late", console.GetCurrentText());
+    FakeClock::Set(401);
+    console.Update();
+    EXPECT_FALSE(console.HasMessages());
 }
 
 TEST_F(GameConsoleTest, ClearDropsTheShowingNoticeAndTheStandingText) {

@@ -195,6 +195,18 @@ TEST_F(GameControlPlayTest, LonePlayerTakesEveryTurnAndThenGameOverIsPostedOnEve
     EXPECT_EQ(TurnEnd, table->State());
 }
 
+TEST_F(GameControlPlayTest, GameGoesOnWhenTheTickCounterWrapsRound) {
+    SharedRandom.init_genrand(77);
+    FakeClock::Set(0xFFFFFFFFu - 120000);  // two minutes before the wrap
+    Seat({{"Solo", 1, 0}});
+    for (int steps = 0; GameTable::TakeGameOverEvents() == 0; ++steps) {
+        ASSERT_LT(steps, 200000) << table->State();
+        table->Step();
+    }
+    EXPECT_LT(FakeClock::Now(), 0x80000000u);  // it did cross the wrap
+    EXPECT_TRUE(table->Player(0)->HasFinished());
+}
+
 TEST_F(GameControlPlayTest, GameAfterAnAbandonedOneStartsWithItsPromptAndTheFullPause) {
     Seat(AnnaAndBert);
     for (int i = 0; i < 10; ++i) table->Step();  // abandoned while the first pause runs
