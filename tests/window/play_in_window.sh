@@ -22,11 +22,14 @@ cleanup() {
 trap cleanup EXIT
 
 # Xvfb picks a free display itself and tells us its number.
+rm -f "$shots/display.txt"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$shots/display.txt" >/dev/null 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 100); do [ -s "$shots/display.txt" ] && break; sleep 0.1; done
 [ -s "$shots/display.txt" ] || fail "Xvfb did not start"
-export DISPLAY=:$(head -1 "$shots/display.txt")
+display=$(head -1 "$shots/display.txt")
+[ -n "$display" ] || fail "Xvfb gave no display number"
+export DISPLAY=:$display
 for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
 xdotool getmouselocation >/dev/null 2>&1 || fail "Xvfb does not answer on $DISPLAY"
 
