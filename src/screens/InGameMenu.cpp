@@ -71,5 +71,8 @@ void InGameMenu::Confirm() {
 }
 
 void InGameMenu::Draw(SDL_Surface* screen) {
-    if (screen) menu->Draw(screen);
+    if (!screen) return;
+    // The game's opening reveal may still be under way; the panel is drawn whole regardless.
+    SDL_SetClipRect(screen, nullptr);
+    menu->Draw(screen);
 }

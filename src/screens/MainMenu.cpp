@@ -114,6 +114,9 @@ void MainMenu::SwitchMusic() {
 
 void MainMenu::Draw(SDL_Surface* screen) {
     if (!screen) return;
+    // This screen has no opening reveal; one cut short by leaving the last screen early must
+    // not keep clipping it.
+    SDL_SetClipRect(screen, nullptr);
     tunnel->Draw(screen);
     logo->DrawOn(screen, (600 - logo->Get()->w) / 2, 40);
     menu->Draw(screen);

@@ -102,4 +102,44 @@ TEST_F(MainMenuOptions, SoundOnOffFlipsTheSoundSwitch) {
     EXPECT_TRUE(SoundEnabled);
 }
 
+struct EarlyLeave {
+    const char* name;
+    void (*reach)(ScreenDriver&);
+};
+
+void PrintTo(const EarlyLeave& row, std::ostream* out) { *out << row.name; }
+
+void MenuFromSetup(ScreenDriver& d) {
+    steps::ToSetup(d);
+    d.Key(SDLK_ESCAPE);  // one frame into the setup screen's reveal
+}
+
+void PauseAtGameStart(ScreenDriver& d) {
+    const int seats[4] = {steps::kComputer, steps::kComputer, -1, -1};
+    steps::ToGame(d, seats);
+    d.Key(SDLK_ESCAPE);
+}
+
+class MenuAfterEarlyLeave : public testing::TestWithParam<EarlyLeave> {};
+
+// A menu reached while the last screen was still opening is drawn on the whole window.
+TEST_P(MenuAfterEarlyLeave, IsNotClippedByTheUnfinishedReveal) {
+    ScreenDriver driver;
+    GetParam().reach(driver);
+    driver.Frames(3);
+    SDL_Rect clip;
+    SDL_GetClipRect(driver.Screen(), &clip);
+    EXPECT_EQ(0, clip.x);
+    EXPECT_EQ(0, clip.y);
+    EXPECT_EQ(600, clip.w);
+    EXPECT_EQ(600, clip.h);
+}
+
+INSTANTIATE_TEST_SUITE_P(Menus, MenuAfterEarlyLeave,
+                         testing::Values(EarlyLeave{"MainMenu", MenuFromSetup},
+                                         EarlyLeave{"InGameMenu", PauseAtGameStart}),
+                         [](const testing::TestParamInfo<EarlyLeave>& info) {
+                             return std::string(info.param.name);
+                         });
+
 }  // namespace
