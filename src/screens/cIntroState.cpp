@@ -1,3 +1,77 @@
 #include "screens/cIntroState.h"
 
-bool cIntroState::Init() { return true; }
+#include "SDL_Engine/SDL_Engine.h"
+#include "SDL_Engine/SurfaceHolder.h"
+#include "screens/FadeImage.h"
+#include "screens/MainMenu.h"
+
+namespace {
+const Uint32 kFadeIn = 1500;
+const Uint32 kHold = 2000;
+const Uint32 kFadeOut = 1500;
+}  // namespace
+
+cIntroState::~cIntroState() { Cleanup(); }
+
+bool cIntroState::Init() {
+    background = new SurfaceHolder(SDL_CreateRGBSurface(0, 600, 600, 32, 0, 0, 0, 0));
+    background->Fill(nullptr, 0, 0, 0);
+    // The last picture is shown first.
+    pictures.push_back(new FadeImage("data/SDL.jpg", kFadeIn, kHold, kFadeOut));
+    pictures.push_back(new FadeImage("data/Velkor.jpg", kFadeIn, kHold, kFadeOut));
+    return true;
+}
+
+void cIntroState::Cleanup() {
+    for (FadeImage* picture : pictures) delete picture;
+    pictures.clear();
+}
+
+void cIntroState::HandleKeyDown(SDL_Event* event) {
+    switch (event->key.keysym.sym) {
+        case SDLK_RETURN:
+            if (pictures.empty()) return;
+            DropShowing();
+            if (pictures.empty()) GoToMainMenu();
+            return;  // the intro may be gone
+        case SDLK_ESCAPE:
+            GoToMainMenu();
+            return;  // the intro is gone
+        default:
+            return;
+    }
+}
+
+void cIntroState::HandleUserEvent(SDL_Event* event) {
+    if (event->user.code != kIntroFinished) return;
+    GoToMainMenu();
+    // the intro is gone
+}
+
+void cIntroState::Update() {
+    if (pictures.empty()) return;
+    pictures.back()->Update();
+    if (!pictures.back()->Finished()) return;
+    DropShowing();
+    if (!pictures.empty()) return;
+    SDL_Event done;
+    done.type = SDL_USEREVENT;
+    done.user.code = kIntroFinished;
+    done.user.data1 = nullptr;
+    done.user.data2 = nullptr;
+    SDL_PushEvent(&done);
+}
+
+void cIntroState::Draw(SDL_Surface* screen) {
+    if (!screen || pictures.empty()) return;
+    pictures.back()->Draw(screen);
+    background->SetAlpha(pictures.back()->Opacity());
+    background->DrawOn(screen, 0, 0);
+}
+
+void cIntroState::DropShowing() {
+    delete pictures.back();
+    pictures.pop_back();
+}
+
+void cIntroState::GoToMainMenu() { SDL_Engine::GetInstance()->ChangeState(new MainMenu()); }

@@ -1,12 +1,36 @@
 #ifndef TARVELLO_C_INTRO_STATE_H
 #define TARVELLO_C_INTRO_STATE_H
 
+#include <vector>
+
 #include "SDL_Engine/SDL_GameState.h"
+
+class FadeImage;
 
 // The opening screen: two splash pictures fading in and out, then the main menu.
 class cIntroState : public SDL_GameState {
   public:
+    // The user event code that tells the intro its last picture has gone.
+    static const int kIntroFinished = 301;
+
+    cIntroState() = default;
+    ~cIntroState() override;
+
     bool Init() override;
+    void Cleanup() override;
+    void HandleKeyDown(SDL_Event* event) override;
+    void HandleUserEvent(SDL_Event* event) override;
+    void Update() override;
+    void Draw(SDL_Surface* screen) override;
+
+    std::size_t PicturesLeft() const { return pictures.size(); }
+    const FadeImage* Showing() const { return pictures.empty() ? nullptr : pictures.back(); }
+
+  private:
+    void DropShowing();
+    void GoToMainMenu();
+
+    std::vector<FadeImage*> pictures;  // owned; the last one is on screen
 };
 
 #endif

@@ -1,0 +1,62 @@
+#include "screens/FadeImage.h"
+
+#include <cstdlib>
+
+#include "SDL_Engine/Clock.h"
+#include "SDL_Engine/SurfaceHolder.h"
+
+FadeImage::FadeImage(const std::string& file, Uint32 fadeInTime, Uint32 holdTime,
+                     Uint32 fadeOutTime)
+    : phase(FadingIn),
+      holdStart(0),
+      phaseStart(0),
+      started(false),
+      level(255),
+      picture(new SurfaceHolder(file)),
+      fadeInTime(fadeInTime),
+      holdTime(holdTime),
+      fadeOutTime(fadeOutTime) {}
+
+FadeImage::~FadeImage() {
+    delete picture;
+    picture = nullptr;
+}
+
+void FadeImage::Update() {
+    Uint32 now = Clock::Ticks();
+    if (phase == Holding) {
+        if (holdStart + holdTime < now) {
+            phase = FadingOut;
+            phaseStart = now;
+            started = true;
+        }
+        return;
+    }
+    if (!started) {
+        phaseStart = now;
+        started = true;
+    }
+    Fade(now);
+}
+
+void FadeImage::Fade(Uint32 now) {
+    double elapsed = static_cast<double>(now - phaseStart);
+    if (phase == FadingIn) {
+        level = static_cast<Sint32>((1.0 - elapsed / fadeInTime) * 255);
+        if (level < 0) {
+            phase = Holding;
+            holdStart = now;
+        }
+    } else {
+        level = static_cast<Sint32>((1.0 - elapsed / fadeOutTime) * 255) - 255;
+    }
+}
+
+Uint8 FadeImage::Opacity() const {
+    int magnitude = std::abs(level);
+    return static_cast<Uint8>(magnitude > 255 ? 255 : magnitude);
+}
+
+void FadeImage::Draw(SDL_Surface* target) const {
+    if (target) picture->DrawOn(target, 0, 0);
+}

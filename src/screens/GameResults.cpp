@@ -1,0 +1,100 @@
+#include "screens/GameResults.h"
+
+#include <cstdio>
+#include <memory>
+
+#include "SDL_Engine/Drawing.h"
+#include "SDL_Engine/FontHolder.h"
+#include "SDL_Engine/SDL_Button.h"
+#include "SDL_Engine/SDL_Engine.h"
+#include "SDL_Engine/SurfaceHolder.h"
+#include "SDL_Engine/Text.h"
+#include "game/GameRecord.h"
+#include "screens/MainMenu.h"
+
+namespace {
+const char* const kTitle = "Tarvello - Game Results";
+const SDL_Color kBlack = {0, 0, 0, 0};
+const SDL_Color kResultColours[4] = {
+    {0, 255, 64, 0}, {255, 50, 50, 0}, {0, 128, 255, 0}, {255, 255, 0, 0}};
+
+SDL_Color ColourOf(Sint32 colour) {
+    // A record from outside the four seats still gets a bar, in black on black.
+    if (colour < 0 || colour > 3) return kBlack;
+    return kResultColours[colour];
+}
+}  // namespace
+
+std::string GameResults::FormatTime(Uint32 playTime) {
+    Uint32 seconds = playTime / 1000;
+    char text[48];
+    std::snprintf(text, sizeof text, "Total Time: %02u:%02u:%02u", seconds / 3600,
+                  (seconds % 3600) / 60, seconds % 60);
+    return text;
+}
+
+bool GameResults::Init() {
+    if (GameRecord.finishers.empty()) return false;
+    FontHolder font("data/fonts/Jester.ttf", 21);
+    int lineSkip = GetLineSkip(&font);
+    int titleWidth = GetTextWidth(&font, kTitle);
+    std::unique_ptr<SurfaceHolder> table(RenderTable(&font, lineSkip));
+    background = new SurfaceHolder("data/gfx/Background.png");
+    widgets.Add(new SDL_Button("data/gfx/MainMenu.png", 15, 520, 150, 50, kMainMenuCode));
+    DrawText(&font, background->Get(), kBlack, (600 - titleWidth) / 2, 10, kTitle);
+    table->DrawOn(background, 0, lineSkip + 20);
+    DrawText(&font, background->Get(), kBlack, 15, lineSkip + table->Get()->h + 30,
+             FormatTime(GameRecord.playTime));
+    GameRecord.finishers.clear();
+    return true;
+}
+
+// One bar per finisher in its colour, with its place and its name, on a black band.
+SurfaceHolder* GameResults::RenderTable(FontHolder* font, int lineSkip) const {
+    int count = static_cast<int>(GameRecord.finishers.size());
+    SurfaceHolder* table = new SurfaceHolder(CreateSurface(600, (lineSkip + 15) * count + 5, 0));
+    for (int i = 0; i < count; ++i) {
+        const PlayerInfo& finisher = GameRecord.finishers[i];
+        int y = 5 + i * (lineSkip + 15);
+        SDL_Rect bar = {5, static_cast<Sint16>(y), 590, static_cast<Uint16>(lineSkip + 10)};
+        SDL_Color colour = ColourOf(finisher.colour);
+        table->Fill(&bar, colour.r, colour.g, colour.b);
+        DrawText(font, table->Get(), kBlack, 15, y + 5, std::to_string(i + 1) + ".");
+        DrawText(font, table->Get(), kBlack, 40, y + 5, finisher.name);
+    }
+    return table;
+}
+
+void GameResults::HandleKeyDown(SDL_Event* event) {
+    SDLKey key = event->key.keysym.sym;
+    if (key != SDLK_RETURN && key != SDLK_ESCAPE) return;
+    GoToMainMenu();
+    // the results screen is gone
+}
+
+void GameResults::HandleMouseMotion(SDL_Event* event) {
+    widgets.MouseMove(event->motion.x, event->motion.y);
+}
+
+void GameResults::HandleMouseButtonUp(SDL_Event* event) {
+    widgets.MouseUp(event->button.x, event->button.y);
+}
+
+void GameResults::HandleMouseButtonDown(SDL_Event* event) {
+    widgets.MouseDown(event->button.x, event->button.y);
+}
+
+void GameResults::HandleUserEvent(SDL_Event* event) {
+    if (event->type != SDL_USEREVENT + 1 || event->user.code != kMainMenuCode) return;
+    GoToMainMenu();
+    // the results screen is gone
+}
+
+void GameResults::Draw(SDL_Surface* screen) {
+    if (!screen) return;
+    SDL_GameState::Draw(screen);
+    background->DrawOn(screen, 0, 0);
+    widgets.DrawAll(screen);
+}
+
+void GameResults::GoToMainMenu() { SDL_Engine::GetInstance()->ChangeState(new MainMenu()); }

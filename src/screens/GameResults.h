@@ -1,0 +1,36 @@
+#ifndef TARVELLO_GAME_RESULTS_H
+#define TARVELLO_GAME_RESULTS_H
+
+#include <SDL.h>
+
+#include <string>
+
+#include "SDL_Engine/SDL_GameState.h"
+
+class FontHolder;
+class SurfaceHolder;
+
+// The end of a game: the players in finishing order and the time played, drawn once.
+class GameResults : public SDL_GameState {
+  public:
+    static const int kMainMenuCode = 3;
+
+    // "Total Time: hh:mm:ss" for a play time in milliseconds.
+    static std::string FormatTime(Uint32 playTime);
+
+    GameResults() = default;
+
+    bool Init() override;
+    void HandleKeyDown(SDL_Event* event) override;
+    void HandleMouseMotion(SDL_Event* event) override;
+    void HandleMouseButtonUp(SDL_Event* event) override;
+    void HandleMouseButtonDown(SDL_Event* event) override;
+    void HandleUserEvent(SDL_Event* event) override;
+    void Draw(SDL_Surface* screen) override;
+
+  private:
+    SurfaceHolder* RenderTable(FontHolder* font, int lineSkip) const;
+    void GoToMainMenu();
+};
+
+#endif

@@ -1,0 +1,78 @@
+#include "screens/InGameMenu.h"
+
+#include "SDL_Engine/FontHolder.h"
+#include "SDL_Engine/SDL_Engine.h"
+#include "SDL_Engine/SDL_Menu.h"
+#include "SDL_Engine/SoundHolder.h"
+#include "screens/MainMenu.h"
+
+namespace {
+const SDL_Color kPanel = {255, 255, 255, 0};
+const SDL_Color kText = {102, 154, 246, 0};
+}  // namespace
+
+InGameMenu::InGameMenu() : menu(nullptr), selectSound(nullptr), confirmSound(nullptr) {
+    list.AddItem(AbortGame, "Abort Game");
+    list.AddItem(ResumeGame, "Resume Game");
+    list.AddItem(ExitGame, "Exit Game");
+}
+
+InGameMenu::~InGameMenu() { Cleanup(); }
+
+bool InGameMenu::Init() {
+    menu = new SDL_Menu(&list, new FontHolder("data/fonts/Jester.ttf", 24), kPanel, kText);
+    selectSound = new SoundHolder("data/sfx/item_sel.wav");
+    confirmSound = new SoundHolder("data/sfx/item_ok.wav");
+    return true;
+}
+
+void InGameMenu::Cleanup() {
+    delete menu;
+    menu = nullptr;
+    delete selectSound;
+    selectSound = nullptr;
+    delete confirmSound;
+    confirmSound = nullptr;
+}
+
+void InGameMenu::HandleKeyDown(SDL_Event* event) {
+    switch (event->key.keysym.sym) {
+        case SDLK_UP:
+            selectSound->Play();
+            menu->Previous();
+            break;
+        case SDLK_DOWN:
+            selectSound->Play();
+            menu->Next();
+            break;
+        case SDLK_RETURN:
+            Confirm();
+            return;  // the menu may be gone
+        default:
+            break;
+    }
+}
+
+void InGameMenu::Confirm() {
+    confirmSound->Play();
+    switch (menu->Choose()) {
+        case ResumeGame:
+            SDL_Engine::GetInstance()->PopState();
+            return;  // the menu is gone
+        case AbortGame:
+            SDL_Engine::GetInstance()->ChangeState(new MainMenu());
+            return;  // the menu and the game are gone
+        case ExitGame:
+            SDL_Engine::GetInstance()->Quit(0);
+            return;
+        default:
+            return;
+    }
+}
+
+void InGameMenu::Draw(SDL_Surface* screen) {
+    if (!screen) return;
+    // The game's opening reveal may still be under way; the panel is drawn whole regardless.
+    SDL_SetClipRect(screen, nullptr);
+    menu->Draw(screen);
+}

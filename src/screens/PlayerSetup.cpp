@@ -1,0 +1,124 @@
+#include "screens/PlayerSetup.h"
+
+#include "SDL_Engine/Drawing.h"
+#include "SDL_Engine/FontHolder.h"
+#include "SDL_Engine/SDL_Button.h"
+#include "SDL_Engine/SDL_CheckBoxList.h"
+#include "SDL_Engine/SDL_Engine.h"
+#include "SDL_Engine/SDL_TextBox.h"
+#include "SDL_Engine/SurfaceHolder.h"
+#include "SDL_Engine/Text.h"
+#include "screens/MainMenu.h"
+#include "screens/cGameSession.h"
+
+namespace {
+const char* const kFont = "data/fonts/Jester.ttf";
+const char* const kHelp =
+    "Please select a color for each player,\nenter their names; minimal 3 characters,\nthen "
+    "click on start to start playing!";
+const SDL_Color kSeatColours[4] = {
+    {0, 255, 64, 0}, {255, 50, 50, 0}, {0, 128, 255, 0}, {255, 255, 0, 0}};
+const int kColumn[4] = {0, 1, 1, 0};
+const int kRow[4] = {0, 0, 1, 1};
+const std::size_t kMinNameLength = 3;
+}  // namespace
+
+PlayerSetup::PlayerSetup() : helpFont(nullptr), nameBoxes(), controlLists() {}
+
+PlayerSetup::~PlayerSetup() { Cleanup(); }
+
+bool PlayerSetup::Init() {
+    BuildBackground();
+    widgets.Add(new SDL_Button("data/gfx/Start.png", 237, 187, 125, 50, kStartCode));
+    helpFont = new FontHolder(kFont, 26);
+    for (int seat = 0; seat < 4; ++seat) {
+        nameBoxes[seat] = new SDL_TextBox("Name: ", kFont, 21, 15, 10 + 365 * kColumn[seat],
+                                          10 + 552 * kRow[seat]);
+        widgets.Add(nameBoxes[seat]);
+    }
+    for (int seat = 0; seat < 4; ++seat) AddSeat(seat);
+    return true;
+}
+
+void PlayerSetup::AddSeat(int seat) {
+    controlLists[seat] = new SDL_CheckBoxList(
+        kFont, "data/gfx/ok.png", 21, 10 + 365 * kColumn[seat], 43 + 462 * kRow[seat], 24, 24);
+    widgets.Add(controlLists[seat]);
+    controlLists[seat]->AddItem("Human ", 1);
+    controlLists[seat]->AddItem("Computer ", 0);
+}
+
+// The corners are tinted half and half with the seat colours.
+void PlayerSetup::BuildBackground() {
+    SurfaceHolder tinted("data/gfx/background.png");
+    background = new SurfaceHolder(SDL_DisplayFormat(tinted.Get()));
+    // The copy keeps the picture's alpha flag but not its alpha channel, and a picture with
+    // an alpha channel carries a surface alpha of 0: left so, the copy would blit as nothing.
+    SDL_SetAlpha(background->Get(), 0, SDL_ALPHA_OPAQUE);
+    for (int seat = 0; seat < 4; ++seat) {
+        const SDL_Color& c = kSeatColours[seat];
+        FillCircle(tinted.Get(), 600 * kColumn[seat], 600 * kRow[seat], 300, c.r, c.g, c.b);
+    }
+    BlendSurface(background->Get(), tinted.Get(), 0, 0, 0);
+}
+
+void PlayerSetup::Cleanup() {
+    delete helpFont;
+    helpFont = nullptr;
+}
+
+void PlayerSetup::HandleKeyDown(SDL_Event* event) {
+    if (event->key.keysym.sym == SDLK_ESCAPE) {
+        SDL_Engine::GetInstance()->ChangeState(new MainMenu());
+        return;  // the setup screen is gone
+    }
+    for (SDL_TextBox* box : nameBoxes) box->OnKeyDown(event->key.keysym);
+}
+
+void PlayerSetup::HandleMouseMotion(SDL_Event* event) {
+    widgets.MouseMove(event->motion.x, event->motion.y);
+}
+
+void PlayerSetup::HandleMouseButtonUp(SDL_Event* event) {
+    widgets.MouseUp(event->button.x, event->button.y);
+}
+
+void PlayerSetup::HandleMouseButtonDown(SDL_Event* event) {
+    widgets.MouseDown(event->button.x, event->button.y);
+}
+
+void PlayerSetup::HandleUserEvent(SDL_Event* event) {
+    if (event->type != SDL_USEREVENT + 1 || event->user.code != kStartCode) return;
+    Start();
+    // the setup screen may be gone
+}
+
+std::vector<PlayerInfo> PlayerSetup::ValidSeats() const {
+    std::vector<PlayerInfo> seats;
+    for (int seat = 0; seat < 4; ++seat) {
+        int control = controlLists[seat]->GetSelected();
+        if (control == -1) continue;
+        std::string name = nameBoxes[seat]->GetText();
+        if (name.size() < kMinNameLength) return {};
+        seats.push_back(PlayerInfo{name, seat, control});
+    }
+    if (seats.size() < 2) return {};
+    return seats;
+}
+
+void PlayerSetup::Start() {
+    std::vector<PlayerInfo> seats = ValidSeats();
+    if (seats.empty()) return;
+    SDL_Engine::GetInstance()->ChangeState(new cGameSession(seats));
+}
+
+void PlayerSetup::Draw(SDL_Surface* screen) {
+    if (!screen) return;
+    SDL_GameState::Draw(screen);
+    background->DrawOn(screen, 0, 0);
+    const SDL_Color black = {0, 0, 0, 0};
+    int x = (600 - GetTextWidth(helpFont, kHelp)) / 2;
+    int y = (600 - GetTextHeight(helpFont, kHelp)) / 2;
+    DrawText(helpFont, screen, black, x, y, kHelp);
+    widgets.DrawAll(screen);
+}

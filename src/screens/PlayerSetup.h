@@ -1,0 +1,46 @@
+#ifndef TARVELLO_PLAYER_SETUP_H
+#define TARVELLO_PLAYER_SETUP_H
+
+#include <vector>
+
+#include "SDL_Engine/SDL_GameState.h"
+#include "game/PlayerInfo.h"
+
+class FontHolder;
+class SDL_CheckBoxList;
+class SDL_TextBox;
+
+// The seats of the next game: a name and Human or Computer for each colour, then Start.
+class PlayerSetup : public SDL_GameState {
+  public:
+    static const int kStartCode = 2;
+
+    PlayerSetup();
+    ~PlayerSetup() override;
+
+    bool Init() override;
+    void Cleanup() override;
+    void HandleKeyDown(SDL_Event* event) override;
+    void HandleMouseMotion(SDL_Event* event) override;
+    void HandleMouseButtonUp(SDL_Event* event) override;
+    void HandleMouseButtonDown(SDL_Event* event) override;
+    void HandleUserEvent(SDL_Event* event) override;
+    void Draw(SDL_Surface* screen) override;
+
+    SDL_TextBox* GetNameBox(int seat) const { return nameBoxes[seat]; }
+    SDL_CheckBoxList* GetControlList(int seat) const { return controlLists[seat]; }
+
+    // The seats as they stand, in seat order; empty when Start would be refused.
+    std::vector<PlayerInfo> ValidSeats() const;
+
+  private:
+    void BuildBackground();
+    void AddSeat(int seat);
+    void Start();
+
+    FontHolder* helpFont;               // owned
+    SDL_TextBox* nameBoxes[4];          // borrowed from widgets
+    SDL_CheckBoxList* controlLists[4];  // borrowed from widgets
+};
+
+#endif

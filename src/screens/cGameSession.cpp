@@ -1,0 +1,96 @@
+#include "screens/cGameSession.h"
+
+#include "SDL_Engine/Clock.h"
+#include "SDL_Engine/SDL_Button.h"
+#include "SDL_Engine/SDL_Engine.h"
+#include "SDL_Engine/SurfaceHolder.h"
+#include "game/ComputerPlayer.h"
+#include "game/GameControl.h"
+#include "game/GameRecord.h"
+#include "game/LudoPlayer.h"
+#include "screens/GameResults.h"
+#include "screens/InGameMenu.h"
+
+cGameSession::cGameSession(const std::vector<PlayerInfo>& seats) : controller(nullptr) {
+    for (const PlayerInfo& seat : seats) {
+        if (seat.control == 0) {
+            players.push_back(new ComputerPlayer(&board, seat.colour, seat.name));
+        } else if (seat.control == 1) {
+            players.push_back(new LudoPlayer(&board, seat.colour, seat.name));
+        }
+    }
+}
+
+cGameSession::~cGameSession() { Cleanup(); }
+
+bool cGameSession::Init() {
+    controller = new GameControl(&players, &console);
+    widgets.Add(new SDL_Button("data/gfx/ThrowDice.png", 565, 520, 30, 60, kThrowCode));
+    background = new SurfaceHolder("data/gfx/background.png");
+    GameRecord.finishers.clear();
+    GameRecord.playTime = Clock::Ticks();
+    return true;
+}
+
+void cGameSession::Cleanup() {
+    delete controller;
+    controller = nullptr;
+    for (LudoPlayer*& player : players) {
+        delete player;
+        player = nullptr;
+    }
+    players.clear();
+}
+
+void cGameSession::HandleKeyDown(SDL_Event* event) {
+    if (event->key.keysym.sym == SDLK_ESCAPE)
+        SDL_Engine::GetInstance()->PushState(new InGameMenu());
+}
+
+void cGameSession::HandleMouseButtonDown(SDL_Event* event) {
+    int x = event->button.x;
+    int y = event->button.y;
+    widgets.MouseDown(x, y);
+    controller->HandleClick(x, y);
+    board.OnMouseDown(x, y);
+}
+
+void cGameSession::HandleMouseButtonUp(SDL_Event* event) {
+    widgets.MouseUp(event->button.x, event->button.y);
+    board.OnMouseUp();
+}
+
+void cGameSession::HandleMouseMotion(SDL_Event* event) {
+    widgets.MouseMove(event->motion.x, event->motion.y);
+    board.OnMouseMove(event->motion.x, event->motion.y);
+}
+
+void cGameSession::HandleUserEvent(SDL_Event* event) {
+    if (event->type == SDL_USEREVENT + 1) {
+        if (event->user.code == kThrowCode) controller->ThrowDice();
+        return;
+    }
+    if (event->user.code != kGameOverCode) return;
+    EndGame();
+    // the session is gone
+}
+
+void cGameSession::EndGame() {
+    GameRecord.playTime = Clock::Ticks() - GameRecord.playTime;
+    SDL_Engine::GetInstance()->ChangeState(new GameResults());
+}
+
+void cGameSession::Update() {
+    controller->Update();
+    console.Update();
+}
+
+void cGameSession::Draw(SDL_Surface* screen) {
+    if (!screen) return;
+    SDL_GameState::Draw(screen);
+    background->DrawOn(screen, 0, 0);
+    board.Draw(screen);
+    controller->Draw(screen);
+    widgets.DrawAll(screen);
+    console.Draw(screen);
+}

@@ -1,0 +1,193 @@
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <ostream>
+#include <string>
+#include <thread>
+
+#include "SDL_Engine/SDL_Exception.h"
+#include "game/GameRecord.h"
+#include "screens/GameResults.h"
+#include "screens/ScreenSteps.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A copy of the game's data in a folder of its own, with one file taken away.
+class DataCopy {
+  public:
+    explicit DataCopy(const std::string& missing) {
+        char pattern[] = "/tmp/tarvello-data-XXXXXX";
+        root = mkdtemp(pattern);
+        fs::copy(fs::path(TARVELLO_BUILD_DIR) / "data", root / "data", fs::copy_options::recursive);
+        if (!missing.empty()) fs::remove(root / missing);
+    }
+    ~DataCopy() { fs::remove_all(root); }
+    const fs::path& Root() const { return root; }
+
+  private:
+    fs::path root;
+};
+
+struct ProcessResult {
+    int status;  // the exit status, or -1 when the game did not exit normally
+    std::string output;
+};
+
+// Runs the real program in folder; after stopAfterMs (when not 0) it gets SIGTERM.
+ProcessResult RunGame(const fs::path& folder, int stopAfterMs, int limitMs = 30000) {
+    int out[2];
+    if (pipe(out) != 0) return {-1, ""};
+    pid_t child = fork();
+    if (child == 0) {
+        dup2(out[1], STDOUT_FILENO);
+        close(out[0]);
+        close(out[1]);
+        if (chdir(folder.c_str()) != 0) _exit(127);
+        execl(TARVELLO_BINARY, TARVELLO_BINARY, static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(out[1]);
+    std::thread reader;
+    std::string output;
+    reader = std::thread([&] {
+        char buffer[4096];
+        for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) > 0;) output.append(buffer, n);
+    });
+    int status = 0;
+    auto start = std::chrono::steady_clock::now();
+    bool stopped = false;
+    while (waitpid(child, &status, WNOHANG) == 0) {
+        auto spent = std::chrono::duration_cast<std::chrono::milliseconds>(
+                         std::chrono::steady_clock::now() - start)
+                         .count();
+        if (stopAfterMs && !stopped && spent >= stopAfterMs) {
+            kill(child, SIGTERM);
+            stopped = true;
+        }
+        if (spent > limitMs) kill(child, SIGKILL);
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    reader.join();
+    close(out[0]);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+}
+
+const char* const kZeroLeaks =
+    "SDL_Engine::Resource Leaked:\nSDL_Surface : 0\nTTF_Font    : 0\nMix_Music   : 0\n"
+    "Mix_Chunk   : 0\n";
+
+class MissingSplash : public testing::TestWithParam<const char*> {};
+
+TEST_P(MissingSplash, TheProgramReportsTheLibraryTextAndExitsWithThree) {
+    DataCopy data(GetParam());
+    ProcessResult run = RunGame(data.Root(), 0);
+    EXPECT_EQ(3, run.status);
+    std::string expected = std::string("SDL_Exception::Couldn't open ") + GetParam() + "\n";
+    EXPECT_NE(std::string::npos, run.output.find(expected)) << run.output;
+    EXPECT_EQ(std::string::npos, run.output.find("Shutting down")) << run.output;
+}
+
+INSTANTIATE_TEST_SUITE_P(Intro, MissingSplash, testing::Values("data/SDL.jpg", "data/Velkor.jpg"));
+
+TEST(GameProcess, ALogoMissingWhenTheIntroEndsStopsTheProgramWithThree) {
+    DataCopy data("data/gfx/Tarvello.png");
+    ProcessResult run = RunGame(data.Root(), 0);
+    EXPECT_EQ(3, run.status);
+    EXPECT_NE(std::string::npos, run.output.find("---SDL_Engine::ChangeState(8MainMenu)\n"
+                                                 "SDL_Exception::Couldn't open "
+                                                 "data/gfx/Tarvello.png\n"))
+        << run.output;
+}
+
+TEST(GameProcess, SigtermClosesTheGameWithStatusZeroAndNoLeaks) {
+    DataCopy data("");
+    ProcessResult run = RunGame(data.Root(), 1500);
+    EXPECT_EQ(0, run.status);
+    EXPECT_NE(std::string::npos, run.output.find("SDL_Engine: Exiting MainLoop()\n"));
+    EXPECT_NE(std::string::npos, run.output.find(kZeroLeaks)) << run.output;
+}
+
+// Deeper screens, driven in this process from a folder that lacks one file.
+struct DeepCase {
+    const char* file;
+    std::function<void(ScreenDriver&)> reach;
+};
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const DeepCase& row, std::ostream* out) { *out << row.file; }
+
+const int kFourSeats[4] = {steps::kHuman, steps::kComputer, steps::kHuman, steps::kComputer};
+
+void ToResults(ScreenDriver& driver) {
+    steps::ToMainMenu(driver);
+    GameRecord.finishers = {{"Gale", 0, 0}, {"Rowan", 1, 0}};
+    driver.Engine()->ChangeState(new GameResults());
+}
+
+void ToGame(ScreenDriver& driver) { steps::ToGame(driver, kFourSeats); }
+
+const DeepCase kDeepCases[] = {
+    {"data/gfx/Tarvello.png", steps::ToMainMenu},
+    {"data/music/BGM.ogg", steps::ToMainMenu},
+    {"data/fonts/Jester.ttf", steps::ToMainMenu},
+    {"data/gfx/background.png", steps::ToMainMenu},
+    {"data/sfx/item_sel.wav", steps::ToMainMenu},
+    {"data/sfx/item_ok.wav", steps::ToMainMenu},
+    {"data/gfx/Start.png", steps::ToSetup},
+    {"data/gfx/ok.png", steps::ToSetup},
+    {"data/gfx/ThrowDice.png", ToGame},
+    {"data/gfx/MyDice.png", ToGame},
+    {"data/sfx/dice.wav", ToGame},
+    {"data/gfx/console.png", ToGame},
+    {"data/fonts/Neuropol.ttf", ToGame},
+    {"data/gfx/GreenPiece.png", ToGame},
+    {"data/gfx/RedPiece.png", ToGame},
+    {"data/gfx/BluePiece.png", ToGame},
+    {"data/gfx/YellowPiece.png", ToGame},
+    {"data/gfx/Background.png", ToResults},
+    {"data/gfx/MainMenu.png", ToResults},
+};
+
+class MissingDataFile : public testing::TestWithParam<DeepCase> {};
+
+TEST_P(MissingDataFile, TheScreenThatNeedsItRaisesTheLibraryText) {
+    DataCopy data(GetParam().file);
+    fs::path home = fs::current_path();
+    fs::current_path(data.Root());
+    std::string what;
+    {
+        ScreenDriver driver;
+        try {
+            GetParam().reach(driver);
+        } catch (const std::exception& error) {
+            what = error.what();
+            EXPECT_EQ("SDL_Exception::" + std::string(SDL_GetError()) + "\n", what);
+            EXPECT_EQ(0, ExitCode);  // so the entry point ends the program with status 3
+        }
+    }
+    fs::current_path(home);
+    // The mixer names no file when a sound cannot be opened; the other libraries do.
+    fs::path file(GetParam().file);
+    std::string says =
+        file.extension() == ".wav" ? "Mix_LoadWAV_RW with NULL src" : file.filename().string();
+    EXPECT_EQ(0u, what.find("SDL_Exception::"));
+    EXPECT_NE(std::string::npos, what.find(says)) << what;
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, MissingDataFile, testing::ValuesIn(kDeepCases),
+                         [](const testing::TestParamInfo<DeepCase>& info) {
+                             std::string name = fs::path(info.param.file).filename().string();
+                             for (char& c : name) {
+                                 if (!isalnum(static_cast<unsigned char>(c))) c = '_';
+                             }
+                             return name;
+                         });
+
+}  // namespace
