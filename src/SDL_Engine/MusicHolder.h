@@ -20,6 +20,8 @@ class MusicHolder {
     Mix_Music* Get() const { return music; }
 
   private:
+    static void WaitForFadeOut();
+
     Mix_Music* music;  // owned
 };
 
