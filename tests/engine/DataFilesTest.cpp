@@ -228,6 +228,22 @@ TEST(DataFiles, GameFontsOpenAndAreTwoDifferentFaces) {
     TTF_CloseFont(jester);
 }
 
+TEST(DataFiles, MenuFontKeepsTheSetupScreenInsideTheWindow) {
+    SdlSession sdl;
+    TTF_Font* help = TTF_OpenFont("data/fonts/Jester.ttf", 26);
+    TTF_Font* names = TTF_OpenFont("data/fonts/Jester.ttf", 21);
+    ASSERT_TRUE(help && names) << TTF_GetError();
+    int w = 0;
+    // The widest line of the help text, centred on the 600-pixel window.
+    EXPECT_EQ(0, TTF_SizeText(help, "enter their names; minimal 3 characters,", &w, nullptr));
+    EXPECT_LE(w, 580);
+    // The right-hand seats' name boxes start at x = 375: label plus 152-pixel box.
+    EXPECT_EQ(0, TTF_SizeText(names, "Name: ", &w, nullptr));
+    EXPECT_LE(375 + w + 152, 600);
+    TTF_CloseFont(names);
+    TTF_CloseFont(help);
+}
+
 TEST(DataFiles, SoundsLoadWithTheirLengthsAndStayBelowFullScale) {
     SdlSession sdl(true);
     const struct {
