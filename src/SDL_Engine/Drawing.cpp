@@ -39,16 +39,6 @@ class PixelLock {
     bool ok;
 };
 
-// SDL_Rect fields are 16-bit, so positions and sizes are cut to 16 bits on the way in.
-SDL_Rect MakeRect(int x, int y, int w, int h) {
-    SDL_Rect rect;
-    rect.x = static_cast<Sint16>(x);
-    rect.y = static_cast<Sint16>(y);
-    rect.w = static_cast<Uint16>(w);
-    rect.h = static_cast<Uint16>(h);
-    return rect;
-}
-
 void Blit(SDL_Surface* destination, SDL_Surface* source, SDL_Rect* part, int x, int y) {
     if (!destination || !source) return;
     SDL_Rect target = MakeRect(x, y, 0, 0);
@@ -87,6 +77,15 @@ void BlendPixels(SDL_Surface* destination, SDL_Surface* source, int x, int y, in
 }
 
 }  // namespace
+
+SDL_Rect MakeRect(int x, int y, int w, int h) {
+    SDL_Rect rect;
+    rect.x = static_cast<Sint16>(x);
+    rect.y = static_cast<Sint16>(y);
+    rect.w = static_cast<Uint16>(w);
+    rect.h = static_cast<Uint16>(h);
+    return rect;
+}
 
 void BlitSurface(SDL_Surface* destination, SDL_Surface* source, int x, int y) {
     Blit(destination, source, nullptr, x, y);

@@ -6,6 +6,9 @@
 // Free drawing functions on plain SDL surfaces. Surfaces they return belong to the caller, who
 // hands them to a SurfaceHolder at once. SDL failures print SDL's error on stderr and go on.
 
+// SDL_Rect fields are 16-bit, so positions and sizes are cut to 16 bits on the way in.
+SDL_Rect MakeRect(int x, int y, int w, int h);
+
 void BlitSurface(SDL_Surface* destination, SDL_Surface* source, int x, int y);
 void BlitSurface(SDL_Surface* destination, SDL_Surface* source, int x, int y, int sx, int sy,
                  int sw, int sh);

@@ -2,17 +2,14 @@
 
 #include <algorithm>
 
+#include "SDL_Engine/Drawing.h"
 #include "SDL_Engine/FontHolder.h"
 #include "SDL_Engine/Text.h"
 #include "SDL_Engine/cMenu.h"
 
 namespace {
 void FillRect(SDL_Surface* screen, int x, int y, int w, int h, Uint8 r, Uint8 g, Uint8 b) {
-    SDL_Rect rect;
-    rect.x = static_cast<Sint16>(x);
-    rect.y = static_cast<Sint16>(y);
-    rect.w = static_cast<Uint16>(w);
-    rect.h = static_cast<Uint16>(h);
+    SDL_Rect rect = MakeRect(x, y, w, h);
     SDL_FillRect(screen, &rect, SDL_MapRGB(screen->format, r, g, b));
 }
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "SDL_Engine/Drawing.h"
 #include "SDL_Engine/FontHolder.h"
 #include "SDL_Engine/SurfaceHolder.h"
 #include "SDL_Engine/Text.h"
@@ -100,11 +101,7 @@ void SDL_TextBox::Draw(SDL_Surface* screen) {
 
 // A text wider than the box is shifted left so its end stays in view; the clip cuts the rest.
 void SDL_TextBox::DrawTypedText(SDL_Surface* screen) {
-    SDL_Rect inside;
-    inside.x = static_cast<Sint16>(x + labelWidth + 1);
-    inside.y = static_cast<Sint16>(y + 1);
-    inside.w = static_cast<Uint16>(width - 2);
-    inside.h = static_cast<Uint16>(height - 2);
+    SDL_Rect inside = MakeRect(x + labelWidth + 1, y + 1, width - 2, height - 2);
     SDL_SetClipRect(screen, &inside);
     const int shown = std::max(width, GetTextWidth(font, text));
     DrawText(font, screen, Black, x + labelWidth + width - shown + 1, y + 1, text);

@@ -2,6 +2,7 @@
 
 #include <SDL_image.h>
 
+#include "SDL_Engine/Drawing.h"
 #include "SDL_Engine/ResourceCounters.h"
 #include "SDL_Engine/SDL_Exception.h"
 
@@ -35,16 +36,6 @@ SurfaceHolder::~SurfaceHolder() {
 }
 
 namespace {
-// SDL_Rect fields are 16-bit, so positions and sizes are cut to 16 bits on the way in.
-SDL_Rect MakeRect(int x, int y, int w, int h) {
-    SDL_Rect rect;
-    rect.x = static_cast<Sint16>(x);
-    rect.y = static_cast<Sint16>(y);
-    rect.w = static_cast<Uint16>(w);
-    rect.h = static_cast<Uint16>(h);
-    return rect;
-}
-
 void Copy(SDL_Surface* source, SDL_Rect* sourceRect, SDL_Surface* target, int x, int y) {
     if (!source) return;
     SDL_Rect destination = MakeRect(x, y, 0, 0);

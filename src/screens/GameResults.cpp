@@ -56,7 +56,7 @@ SurfaceHolder* GameResults::RenderTable(FontHolder* font, int lineSkip) const {
     for (int i = 0; i < count; ++i) {
         const PlayerInfo& finisher = GameRecord.finishers[i];
         int y = 5 + i * (lineSkip + 15);
-        SDL_Rect bar = {5, static_cast<Sint16>(y), 590, static_cast<Uint16>(lineSkip + 10)};
+        SDL_Rect bar = MakeRect(5, y, 590, lineSkip + 10);
         SDL_Color colour = ColourOf(finisher.colour);
         table->Fill(&bar, colour.r, colour.g, colour.b);
         DrawText(font, table->Get(), kBlack, 15, y + 5, std::to_string(i + 1) + ".");

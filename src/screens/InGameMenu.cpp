@@ -1,15 +1,10 @@
 #include "screens/InGameMenu.h"
 
-#include "SDL_Engine/FontHolder.h"
 #include "SDL_Engine/SDL_Engine.h"
 #include "SDL_Engine/SDL_Menu.h"
 #include "SDL_Engine/SoundHolder.h"
 #include "screens/MainMenu.h"
-
-namespace {
-const SDL_Color kPanel = {255, 255, 255, 0};
-const SDL_Color kText = {102, 154, 246, 0};
-}  // namespace
+#include "screens/MenuScreenParts.h"
 
 InGameMenu::InGameMenu() : menu(nullptr), selectSound(nullptr), confirmSound(nullptr) {
     list.AddItem(AbortGame, "Abort Game");
@@ -20,7 +15,7 @@ InGameMenu::InGameMenu() : menu(nullptr), selectSound(nullptr), confirmSound(nul
 InGameMenu::~InGameMenu() { Cleanup(); }
 
 bool InGameMenu::Init() {
-    menu = new SDL_Menu(&list, new FontHolder("data/fonts/Jester.ttf", 24), kPanel, kText);
+    menu = CreateGameMenu(&list);
     selectSound = new SoundHolder("data/sfx/item_sel.wav");
     confirmSound = new SoundHolder("data/sfx/item_ok.wav");
     return true;
@@ -36,21 +31,9 @@ void InGameMenu::Cleanup() {
 }
 
 void InGameMenu::HandleKeyDown(SDL_Event* event) {
-    switch (event->key.keysym.sym) {
-        case SDLK_UP:
-            selectSound->Play();
-            menu->Previous();
-            break;
-        case SDLK_DOWN:
-            selectSound->Play();
-            menu->Next();
-            break;
-        case SDLK_RETURN:
-            Confirm();
-            return;  // the menu may be gone
-        default:
-            break;
-    }
+    const SDLKey key = event->key.keysym.sym;
+    if (MoveMenuSelection(menu, selectSound, key)) return;
+    if (key == SDLK_RETURN) Confirm();  // the menu may be gone afterwards
 }
 
 void InGameMenu::Confirm() {

@@ -2,7 +2,6 @@
 
 #include <SDL_mixer.h>
 
-#include "SDL_Engine/FontHolder.h"
 #include "SDL_Engine/MusicHolder.h"
 #include "SDL_Engine/ResourceCounters.h"
 #include "SDL_Engine/SDL_Engine.h"
@@ -10,12 +9,8 @@
 #include "SDL_Engine/SoundHolder.h"
 #include "SDL_Engine/SurfaceHolder.h"
 #include "SDL_Engine/TunnelEffect.h"
+#include "screens/MenuScreenParts.h"
 #include "screens/PlayerSetup.h"
-
-namespace {
-const SDL_Color kPanel = {255, 255, 255, 0};
-const SDL_Color kText = {102, 154, 246, 0};
-}  // namespace
 
 MainMenu::MainMenu()
     : tunnel(nullptr),
@@ -38,7 +33,7 @@ MainMenu::~MainMenu() { Cleanup(); }
 bool MainMenu::Init() {
     logo = new SurfaceHolder("data/gfx/Tarvello.png");
     music = new MusicHolder("data/music/BGM.ogg");
-    menu = new SDL_Menu(&mainList, new FontHolder("data/fonts/Jester.ttf", 24), kPanel, kText);
+    menu = CreateGameMenu(&mainList);
     tunnel = new TunnelEffect(600, 600, 1, 0, "data/gfx/background.png");
     selectSound = new SoundHolder("data/sfx/item_sel.wav");
     confirmSound = new SoundHolder("data/sfx/item_ok.wav");
@@ -62,21 +57,9 @@ void MainMenu::Cleanup() {
 }
 
 void MainMenu::HandleKeyDown(SDL_Event* event) {
-    switch (event->key.keysym.sym) {
-        case SDLK_UP:
-            selectSound->Play();
-            menu->Previous();
-            break;
-        case SDLK_DOWN:
-            selectSound->Play();
-            menu->Next();
-            break;
-        case SDLK_RETURN:
-            Confirm();
-            return;  // the menu may be gone
-        default:
-            break;
-    }
+    const SDLKey key = event->key.keysym.sym;
+    if (MoveMenuSelection(menu, selectSound, key)) return;
+    if (key == SDLK_RETURN) Confirm();  // the menu may be gone afterwards
 }
 
 void MainMenu::Confirm() {
