@@ -165,14 +165,14 @@ void SDL_Engine::Dispatch(SDL_Event* event) {
 
 void SDL_Engine::PushState(SDL_GameState* state) {
     std::printf("---SDL_Engine::PushState(%s)\n", typeid(*state).name());
-    if (!state->Init()) Quit(4);
+    if (!StartState(state)) Quit(4);
     if (!states.empty()) states.back()->Pause();
     states.push_back(state);
 }
 
 void SDL_Engine::ChangeState(SDL_GameState* state) {
     std::printf("---SDL_Engine::ChangeState(%s)\n", typeid(*state).name());
-    if (!state->Init()) {
+    if (!StartState(state)) {
         Quit(4);
         // Refused states never reach the stack, so nobody else would ever delete this one.
         state->Cleanup();
@@ -181,6 +181,17 @@ void SDL_Engine::ChangeState(SDL_GameState* state) {
     }
     while (!states.empty()) RemoveTopState();
     states.push_back(state);
+}
+
+bool SDL_Engine::StartState(SDL_GameState* state) {
+    try {
+        return state->Init();
+    } catch (...) {
+        // The state never reached the stack, so nobody else would free what it loaded so far.
+        state->Cleanup();
+        delete state;
+        throw;
+    }
 }
 
 void SDL_Engine::PopState() {

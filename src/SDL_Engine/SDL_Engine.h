@@ -50,6 +50,8 @@ class SDL_Engine {
 
     void Init();
     void Dispatch(SDL_Event* event);
+    // Runs the state's Init; a state whose Init raises is freed before the error goes on.
+    bool StartState(SDL_GameState* state);
     void RemoveTopState();
 
     bool running;

@@ -12,12 +12,17 @@
 #include "screens/InGameMenu.h"
 
 cGameSession::cGameSession(const std::vector<PlayerInfo>& seats) : controller(nullptr) {
-    for (const PlayerInfo& seat : seats) {
-        if (seat.control == 0) {
-            players.push_back(new ComputerPlayer(&board, seat.colour, seat.name));
-        } else if (seat.control == 1) {
-            players.push_back(new LudoPlayer(&board, seat.colour, seat.name));
+    try {
+        for (const PlayerInfo& seat : seats) {
+            if (seat.control == 0) {
+                players.push_back(new ComputerPlayer(&board, seat.colour, seat.name));
+            } else if (seat.control == 1) {
+                players.push_back(new LudoPlayer(&board, seat.colour, seat.name));
+            }
         }
+    } catch (...) {
+        Cleanup();  // no destructor runs for a session that was never made
+        throw;
     }
 }
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "SDL_Engine/SDL_Engine.h"
+#include "SDL_Engine/SDL_Exception.h"
 #include "support/EngineFixture.h"
 #include "support/RecordingState.h"
 
@@ -76,6 +77,25 @@ TEST_F(StateStack, RefusedChangeQuitsWithFourLeavesTheStackAndFreesTheState) {
     EXPECT_EQ(4, ExitCode);
     EXPECT_EQ(1u, engine->StateCount());
     EXPECT_EQ((Journal{"bad.Init", "bad.Cleanup", "bad.delete"}), journal);
+}
+
+TEST_F(StateStack, StateWhoseInitRaisesIsFreedAndTheErrorPassesOn) {
+    struct Failing : RecordingState {
+        Failing() : RecordingState("failing") {}
+        bool Init() override {
+            RecordingState::Init();
+            throw SDL_Exception("missing picture");
+        }
+    };
+    engine->PushState(new RecordingState("old"));
+    journal.clear();
+    EXPECT_THROW(engine->ChangeState(new Failing), SDL_Exception);
+    EXPECT_THROW(engine->PushState(new Failing), SDL_Exception);
+    EXPECT_EQ((Journal{"failing.Init", "failing.Cleanup", "failing.delete", "failing.Init",
+                       "failing.Cleanup", "failing.delete"}),
+              journal);
+    EXPECT_EQ(1u, engine->StateCount());
+    EXPECT_TRUE(engine->IsRunning());
 }
 
 TEST_F(StateStack, ShutdownCleansUpAndDeletesTopFirst) {
