@@ -14,6 +14,8 @@ MusicHolder::~MusicHolder() {
     // Fade whatever is playing over 100 ms so the next screen starts in silence, not with a click.
     while (!Mix_FadeOutMusic(100) && Mix_PlayingMusic()) SDL_Delay(1);
     WaitForFadeOut();
+    // A fade the device never finished would make the mixer wait for ever while freeing.
+    if (Mix_FadingMusic() == MIX_FADING_OUT) Mix_HaltMusic();
     if (music) {
         Mix_FreeMusic(music);
         music = nullptr;

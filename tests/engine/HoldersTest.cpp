@@ -128,4 +128,14 @@ TEST(HoldersWithoutDisplay, PictureBeforeTheWindowOpensRaisesInsteadOfCrashing) 
     EXPECT_EQ(0, SurfaceCount);
 }
 
+TEST_F(Holders, DestroyingMusicOnAStalledAudioDeviceStillReturns) {
+    auto* music = new MusicHolder(folder.File("tone.wav"));
+    music->Play();
+    SDL_PauseAudio(1);  // the device stops asking for sound, so no fade can ever finish
+    delete music;
+    SDL_PauseAudio(0);
+    EXPECT_EQ(0, Mix_PlayingMusic());
+    EXPECT_EQ(0, MusicCount);
+}
+
 }  // namespace
