@@ -25,7 +25,7 @@ FadeImage::~FadeImage() {
 void FadeImage::Update() {
     Uint32 now = Clock::Ticks();
     if (phase == Holding) {
-        if (holdStart + holdTime < now) {
+        if (now - holdStart > holdTime) {  // elapsed time, so the hold survives the wrap
             phase = FadingOut;
             phaseStart = now;
             started = true;

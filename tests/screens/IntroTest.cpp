@@ -28,8 +28,8 @@ Uint32 RunToEnd(FadeImage& picture, Uint32 step) {
 
 class FadeImageStart : public testing::TestWithParam<Uint32> {};
 
-// The tick count the fade starts at, including 0 and ticks past the signed 32-bit range, must
-// not change the course of the fade.
+// The tick count the fade starts at, including 0, ticks past the signed 32-bit range and a tick
+// counter that wraps round during the picture, must not change the course of the fade.
 TEST_P(FadeImageStart, ComesUpStaysAndGoesInAboutFiveSeconds) {
     SdlSession sdl;
     FakeClock clock(GetParam());
@@ -44,7 +44,8 @@ TEST_P(FadeImageStart, ComesUpStaysAndGoesInAboutFiveSeconds) {
     EXPECT_NEAR(5000, total, 60);
 }
 
-INSTANTIATE_TEST_SUITE_P(Ticks, FadeImageStart, testing::Values(0u, 5000u, 0x7FFFF000u));
+INSTANTIATE_TEST_SUITE_P(Ticks, FadeImageStart,
+                         testing::Values(0u, 5000u, 0x7FFFF000u, 0xFFFFF63Cu));
 
 TEST(FadeImage, TwoStepsInOneMillisecondAtTheEndOfTheHoldStillFadeOut) {
     SdlSession sdl;
