@@ -1,6 +1,7 @@
 #include "SDL_Engine/SDL_Button.h"
 
 #include "SDL_Engine/SurfaceHolder.h"
+#include "SDL_Engine/UserEvent.h"
 
 SDL_Button::SDL_Button(const std::string& file, int x, int y, int width, int height, int code)
     : SDL_Widget(file, x, y, width, height), code(code), state(Normal) {}
@@ -24,14 +25,7 @@ void SDL_Button::OnMouseUp(int px, int py) {
         return;
     }
     state = Hovered;
-    SDL_Event event;
-    event.type = ClickEventType;
-    event.user.type = ClickEventType;
-    event.user.code = code;
-    event.user.data1 = nullptr;
-    event.user.data2 = nullptr;
-    // A full queue loses the click; there is nobody to tell.
-    SDL_PushEvent(&event);
+    PushUserEvent(ClickEventType, code);
 }
 
 void SDL_Button::Draw(SDL_Surface* screen) {

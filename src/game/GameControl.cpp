@@ -3,6 +3,7 @@
 #include "SDL_Engine/Clock.h"
 #include "SDL_Engine/FontHolder.h"
 #include "SDL_Engine/Text.h"
+#include "SDL_Engine/UserEvent.h"
 #include "game/ComputerPlayer.h"
 #include "game/GameConsole.h"
 #include "game/GameMessages.h"
@@ -255,14 +256,7 @@ bool GameControl::AllFinished() const {
     return true;
 }
 
-void GameControl::PushGameOver() const {
-    SDL_Event event;
-    event.type = SDL_USEREVENT;
-    event.user.code = GameOverCode;
-    event.user.data1 = nullptr;
-    event.user.data2 = nullptr;
-    SDL_PushEvent(&event);
-}
+void GameControl::PushGameOver() const { PushUserEvent(SDL_USEREVENT, GameOverCode); }
 
 // Every notice is queued, even an empty one of 0 ms when there is nothing to say.
 void GameControl::Notify(int message) {

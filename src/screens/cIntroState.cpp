@@ -2,6 +2,7 @@
 
 #include "SDL_Engine/SDL_Engine.h"
 #include "SDL_Engine/SurfaceHolder.h"
+#include "SDL_Engine/UserEvent.h"
 #include "screens/FadeImage.h"
 #include "screens/MainMenu.h"
 
@@ -54,12 +55,7 @@ void cIntroState::Update() {
     if (!pictures.back()->Finished()) return;
     DropShowing();
     if (!pictures.empty()) return;
-    SDL_Event done;
-    done.type = SDL_USEREVENT;
-    done.user.code = kIntroFinished;
-    done.user.data1 = nullptr;
-    done.user.data2 = nullptr;
-    SDL_PushEvent(&done);
+    PushUserEvent(SDL_USEREVENT, kIntroFinished);
 }
 
 void cIntroState::Draw(SDL_Surface* screen) {
