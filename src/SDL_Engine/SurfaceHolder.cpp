@@ -36,8 +36,9 @@ SurfaceHolder::~SurfaceHolder() {
 }
 
 namespace {
+// A missing source or target copies nothing: some SDL 1.2 implementations crash on a null target.
 void Copy(SDL_Surface* source, SDL_Rect* sourceRect, SDL_Surface* target, int x, int y) {
-    if (!source) return;
+    if (!source || !target) return;
     SDL_Rect destination = MakeRect(x, y, 0, 0);
     SDL_UpperBlit(source, sourceRect, target, &destination);
 }
