@@ -1,5 +1,6 @@
 // Writes every picture, music and sound file of the game into the folder given on the command
 // line. The output depends only on this program and the font files, never on time or chance.
+// With --icons it writes only the desktop icons, into a hicolor theme under the folder given.
 #include <SDL_ttf.h>
 
 #include <cstdio>
@@ -7,6 +8,7 @@
 #include <filesystem>
 #include <string>
 
+#include "Icons.h"
 #include "ImageFiles.h"
 #include "Pictures.h"
 #include "SoundFiles.h"
@@ -37,11 +39,23 @@ void WriteSounds(const std::string& out) {
     SoundFiles::WriteWav(Sounds::SelectTick(), out + "/sfx/item_sel.wav");
     SoundFiles::WriteWav(Sounds::ConfirmChime(), out + "/sfx/item_ok.wav");
 }
+
+int WriteIcons(const std::string& out) {
+    try {
+        Icons::WriteIconTheme(out);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "tarvello_datagen: %s\n", error.what());
+        return 1;
+    }
+    return 0;
+}
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 3 && std::string(argv[1]) == "--icons") return WriteIcons(argv[2]);
     if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
+        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n       %s --icons ICON_FOLDER\n", argv[0],
+                     argv[0]);
         return 2;
     }
     const std::string out = argv[1];
