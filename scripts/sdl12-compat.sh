@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Builds the game and its tests against sdl12-compat (the SDL 1.2 that newer Debian releases
+# ship, on top of SDL 2) and runs the tests, without installing anything: the packages are
+# unpacked into build-compat/sdl12-compat, and pkg-config and the library path point there.
+# Usage: sdl12-compat.sh [jobs]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+jobs="${1:-2}"
+build="$PWD/build-compat"
+root="$build/sdl12-compat"
+multiarch="$(dpkg-architecture -qDEB_HOST_MULTIARCH)"
+libdir="$root/usr/lib/$multiarch"
+
+if [ ! -e "$libdir/libSDL-1.2.so.0" ]; then
+  rm -rf "$build/debs" "$root"
+  mkdir -p "$build/debs" "$root"
+  download() {
+    (cd "$build/debs" && apt-get download -qq libsdl1.2-compat libsdl1.2-compat-dev \
+      libsdl1.2-compat-shim 2>&1 | { grep -v "unsandboxed" || true; })
+  }
+  # A machine whose package lists were cleaned needs them fetched first.
+  if ! download; then
+    sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -qq
+    download
+  fi
+  for deb in "$build"/debs/*.deb; do dpkg -x "$deb" "$root"; done
+fi
+
+# The add-on libraries stay the system's; their headers sit beside the compat headers so that
+# their own includes of SDL's headers find the compat ones.
+pcdir="$build/pkgconfig"
+mkdir -p "$pcdir"
+sed -e "s|^prefix=.*|prefix=$root/usr|" -e "s|^libdir=.*|libdir=$libdir|" \
+  -e "s|^includedir=.*|includedir=$root/usr/include|" \
+  "$libdir/pkgconfig/sdl12_compat.pc" >"$pcdir/sdl.pc"
+for addon in SDL_image SDL_mixer SDL_ttf; do
+  system_pc="$(pkg-config --variable=pcfiledir "$addon")/$addon.pc"
+  cp "$(pkg-config --variable=includedir "$addon")/SDL/$addon.h" "$root/usr/include/SDL/"
+  sed -e "s|^includedir=.*|includedir=$root/usr/include|" "$system_pc" >"$pcdir/$addon.pc"
+done
+export PKG_CONFIG_PATH="$pcdir"
+export LD_LIBRARY_PATH="$libdir${LD_LIBRARY_PATH:+:$LD_LIBRARY_PATH}"
+[ "$(pkg-config --modversion sdl)" = "$(sed -n 's/^Version: //p' "$pcdir/sdl.pc")" ]
+
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVELLO_WERROR=ON \
+  -DTARVELLO_BENCHMARKS=OFF >/dev/null
+cmake --build "$build" -j"$jobs"
+
+# The test program must really run on the unpacked compat library.
+for program in "$build/tests/tarvello_tests" "$build/tarvello"; do
+  if ! ldd "$program" | grep -q "libSDL-1.2.so.0 => $libdir/"; then
+    echo "$program does not load sdl12-compat:" >&2
+    ldd "$program" | grep -i sdl >&2
+    exit 1
+  fi
+done
+# Whole games test the rules, not SDL: a smaller batch will do here.
+(cd "$build" && TARVELLO_SIM_GAMES=200 ctest --output-on-failure -j"$jobs" -E "^window\.")
