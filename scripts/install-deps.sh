@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game needs that this machine lacks.
-# Usage: install-deps.sh [--test]   (--test adds what the test suite needs)
+# Usage: install-deps.sh [--test | --package]
+#   --test adds what the test suite needs, --package what building the Debian package needs.
 set -euo pipefail
 
 packages=(build-essential cmake pkg-config
@@ -9,12 +10,27 @@ packages=(build-essential cmake pkg-config
   fonts-dejavu-core fonts-freefont-ttf fonts-liberation2
   libgtest-dev libbenchmark-dev)
 if [ "${1:-}" = "--test" ]; then
-  packages+=(xvfb xauth xdotool imagemagick)
+  packages+=(xvfb xauth xdotool imagemagick desktop-file-utils appstream groff-base)
+elif [ "${1:-}" = "--package" ]; then
+  packages+=(dpkg-dev debhelper lintian)
 fi
 
+# SDL 1.2 comes either classic or as sdl12-compat: whichever is installed will do, and the other
+# is never asked for (installing it would swap the implementation).
+sdl_alternative() {
+  case "$1" in
+    libsdl1.2-dev) echo libsdl1.2-compat-dev ;;
+    libsdl1.2debian) echo libsdl1.2-compat ;;
+  esac
+}
+
 missing=()
+installed() {
+  dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"
+}
 for package in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
+  alternative="$(sdl_alternative "$package")"
+  installed "$package" || { [ -n "$alternative" ] && installed "$alternative"; } \
     || missing+=("$package")
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
