@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Builds the Debian packages tarvello and tarvello-data from this checkout (committed or not) in
+# build-deb/, then checks them with lintian. The .deb files end up in build-deb/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh --package
+version="$(sed -n '1s/^tarvello (\([^-)]*\).*/\1/p' debian/changelog)"
+out="$PWD/build-deb"
+stage="$out/tarvello-$version"
+rm -rf "$out"
+mkdir -p "$stage"
+# Only what the repository holds (tracked or new), never a build folder.
+git ls-files -z --cached --others --exclude-standard | xargs -0 cp --parents -t "$stage"
+(cd "$stage" && dpkg-buildpackage -us -uc -b -j"${JOBS:-2}")
+ls "$out"/*.deb
+lintian --no-tag-display-limit "$out"/*.changes || status=$?
+# lintian exits 1 on errors only; warnings are listed in README's packaging notes.
+exit "${status:-0}"
