@@ -51,26 +51,34 @@ SDL_Surface* Coverage(const std::vector<Text>& texts) {
     return mask;
 }
 
-// Contrast between the colour and the mean of the screen's pixels inside the text's box that no
-// text covers: what the eye sees around and between the letters.
-double ContrastUnder(SDL_Surface* screen, SDL_Surface* mask, const Text& t, SDL_Color colour) {
-    const int w = GetTextWidth(t.font, t.text), h = GetTextHeight(t.font, t.text);
-    double sum[3] = {0, 0, 0};
+// The mean colour of the screen's pixels in the box that the mask leaves uncovered.
+std::vector<double> MeanColour(SDL_Surface* screen, SDL_Surface* mask, SDL_Rect box) {
+    std::vector<double> sum(3, 0.0);
     int count = 0;
     SDL_LockSurface(screen);
-    for (int y = std::max(0, t.y); y < std::min(600, t.y + h); ++y)
-        for (int x = std::max(0, t.x); x < std::min(600, t.x + w); ++x) {
-            if (GetPixel(mask, x, y) != 0) continue;
+    for (int y = std::max(0, int{box.y}); y < std::min(600, box.y + box.h); ++y)
+        for (int x = std::max(0, int{box.x}); x < std::min(600, box.x + box.w); ++x) {
+            if (mask && GetPixel(mask, x, y) != 0) continue;
             Uint8 c[3];
             SDL_GetRGB(GetPixel(screen, x, y), screen->format, &c[0], &c[1], &c[2]);
             for (int k = 0; k < 3; ++k) sum[k] += c[k];
             ++count;
         }
     SDL_UnlockSurface(screen);
-    EXPECT_GT(count, w * h / 3) << t.text << " lies outside the window";
-    if (count == 0) return 0;
+    EXPECT_GT(count, box.w * box.h / 3) << "box at " << box.x << "," << box.y;
+    for (double& channel : sum) channel /= std::max(count, 1);
+    return sum;
+}
+
+// Contrast between the colour and the mean of the screen's pixels inside the text's box that no
+// text covers: what the eye sees around and between the letters.
+double ContrastUnder(SDL_Surface* screen, SDL_Surface* mask, const Text& t, SDL_Color colour) {
+    SDL_Rect box = {static_cast<Sint16>(t.x), static_cast<Sint16>(t.y),
+                    static_cast<Uint16>(GetTextWidth(t.font, t.text)),
+                    static_cast<Uint16>(GetTextHeight(t.font, t.text))};
+    std::vector<double> under = MeanColour(screen, mask, box);
     return Contrast(Luminance(colour.r, colour.g, colour.b),
-                    Luminance(sum[0] / count, sum[1] / count, sum[2] / count));
+                    Luminance(under[0], under[1], under[2]));
 }
 
 class CounterReadability : public testing::TestWithParam<int> {};
@@ -133,6 +141,28 @@ TEST(SetupReadability, BlackLabelsAndHelpStandOutFromTheTintedBackdrop) {
     for (const Text& text : texts)
         EXPECT_GE(ContrastUnder(driver.Screen(), mask.Get(), text, kBlack), 4.5)
             << text.text << " at " << text.x << "," << text.y;
+}
+
+// Each corner's tint, half seat colour and half backdrop, is nearer its own seat's colour than
+// any other seat's.
+TEST(SetupReadability, EachCornerStillShowsItsSeatColour) {
+    ScreenDriver driver;
+    steps::ToSetup(driver);
+    driver.Frames(25);
+    for (int seat = 0; seat < 4; ++seat) {
+        const bool right = seat == 1 || seat == 2, bottom = seat == 2 || seat == 3;
+        SDL_Rect patch = {static_cast<Sint16>(right ? 450 : 90),
+                          static_cast<Sint16>(bottom ? 430 : 110), 60, 60};
+        std::vector<double> tint = MeanColour(driver.Screen(), nullptr, patch);
+        int nearest = 0;
+        double best = 1e9;
+        for (int other = 0; other < 4; ++other) {
+            const SDL_Color& c = kSeatColours[other];
+            double d = std::hypot(std::hypot(tint[0] - c.r, tint[1] - c.g), tint[2] - c.b);
+            if (d < best) best = d, nearest = other;
+        }
+        EXPECT_EQ(seat, nearest) << "corner of seat " << seat;
+    }
 }
 
 // The panel ends level with the die and the throw button, and the longest notice, after the
