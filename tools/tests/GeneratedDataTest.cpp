@@ -43,11 +43,11 @@ Sound ReadWav(const std::string& path) {
         const std::string id = bytes.substr(at, 4);
         const std::size_t size = Le32(&bytes[at + 4]), body = at + 8;
         if (body + size > bytes.size()) break;
-        if (id == "fmt ") {
-            EXPECT_EQ(1, bytes[body] | bytes[body + 1] << 8) << path << ": not PCM";
-            EXPECT_EQ(2, bytes[body + 2]) << path << ": not stereo";
+        if (id == "fmt " && size >= 16) {
+            EXPECT_EQ(1u, Le32(&bytes[body]) & 0xffff) << path << ": not PCM";
+            EXPECT_EQ(2u, Le32(&bytes[body]) >> 16) << path << ": not stereo";
             EXPECT_EQ(static_cast<std::uint32_t>(kRate), Le32(&bytes[body + 4])) << path;
-            EXPECT_EQ(16, bytes[body + 14]) << path << ": not 16-bit";
+            EXPECT_EQ(16u, Le32(&bytes[body + 12]) >> 16) << path << ": not 16-bit";
         } else if (id == "data") {
             for (std::size_t i = 0; i + 1 < size; i += 2) {
                 std::int16_t v;
