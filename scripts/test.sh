@@ -12,7 +12,7 @@ cmake --build build -j"$jobs"
 
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DTARVELLO_WERROR=ON \
   -DTARVELLO_SANITIZE=ON -DTARVELLO_BENCHMARKS=OFF >/dev/null
-cmake --build build-sanitize --target tarvello_tests -j"$jobs"
+cmake --build build-sanitize --target tarvello_tests tarvello_datagen_tests -j"$jobs"
 (cd build-sanitize && TARVELLO_SIM_GAMES=200 ctest --output-on-failure -j"$jobs" -E "^window\.")
 
 # The unit tests once more against sdl12-compat, unpacked into build-compat/ (the system's SDL
