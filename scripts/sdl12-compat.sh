@@ -50,9 +50,10 @@ cmake --build "$build" -j"$jobs"
 
 # The test program must really run on the unpacked compat library.
 for program in "$build/tests/tarvello_tests" "$build/tarvello"; do
-  if ! ldd "$program" | grep -q "libSDL-1.2.so.0 => $libdir/"; then
+  libraries="$(ldd "$program")"
+  if ! grep -q "libSDL-1.2.so.0 => $libdir/" <<<"$libraries"; then
     echo "$program does not load sdl12-compat:" >&2
-    ldd "$program" | grep -i sdl >&2
+    grep -i sdl <<<"$libraries" >&2
     exit 1
   fi
 done
