@@ -72,7 +72,7 @@ void SDL_CheckBoxList::Draw(SDL_Surface* screen) {
     const SDL_Color black = {0, 0, 0, 0};
     for (std::size_t i = 0; i < entries.size(); ++i) {
         if (!entries[i]) continue;
-        DrawText(font, screen, black, x, y + static_cast<int>(i) * rowHeight, entries[i]->label);
+        labels.Draw(font, screen, black, x, y + static_cast<int>(i) * rowHeight, entries[i]->label);
         entries[i]->box->Draw(screen);
     }
 }

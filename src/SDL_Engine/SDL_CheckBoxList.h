@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "SDL_Engine/SDL_Widget.h"
+#include "SDL_Engine/TextCache.h"
 
 class FontHolder;
 class SDL_CheckBox;
@@ -41,7 +42,8 @@ class SDL_CheckBoxList : public SDL_Widget {
     void Layout();
 
     int rowHeight;
-    FontHolder* font;             // owned
+    FontHolder* font;  // owned
+    TextCache labels;
     std::vector<Entry*> entries;  // owned
 };
 

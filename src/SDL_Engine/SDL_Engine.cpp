@@ -54,6 +54,7 @@ void SDL_Engine::Init() {
     startTime = Clock::Ticks();
     Line("SDL_Engine: SDL_Initialized");
 
+    window.Forget();
     screen = SDL_SetVideoMode(kWidth, kHeight, 32, videoFlags);
     if (!screen) {
         Quit(2);
@@ -130,7 +131,7 @@ bool SDL_Engine::RunFrame() {
     }
     if (!states.empty()) {
         states.back()->Draw(screen);
-        SDL_Flip(screen);
+        window.Show(screen);
     }
     return running;
 }
@@ -219,6 +220,7 @@ void SDL_Engine::Quit(int code) {
 void SDL_Engine::ToggleFullScreen() {
     Line("---SDL_Engine::ToggleFullScreen()");
     videoFlags ^= SDL_FULLSCREEN;
+    window.Forget();
     screen = SDL_SetVideoMode(kWidth, kHeight, 0, videoFlags);
     if (!screen) {
         Quit(2);

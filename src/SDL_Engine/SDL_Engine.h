@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "SDL_Engine/FrameTimer.h"
+#include "SDL_Engine/WindowUpdater.h"
 
 class SDL_GameState;
 
@@ -57,6 +58,7 @@ class SDL_Engine {
     bool running;
     Uint32 startTime;
     FrameTimer timer;
+    WindowUpdater window;
     Uint32 videoFlags;
     SDL_Surface* screen;  // owned by SDL
     std::string title;

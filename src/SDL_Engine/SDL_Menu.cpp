@@ -65,7 +65,7 @@ void SDL_Menu::DrawEntries(SDL_Surface* screen, int height) {
         const int w = GetTextWidth(font, text);
         const int x = (600 - w) >> 1;
         if (i == selected) FillRect(screen, x, y, w, skip, 235, 241, 254);
-        DrawText(font, screen, textColour, x, y, text);
+        texts.Draw(font, screen, textColour, x, y, text);
         y += skip;
     }
 }

@@ -4,6 +4,7 @@
 #include <SDL.h>
 
 #include "SDL_Engine/MenuControl.h"
+#include "SDL_Engine/TextCache.h"
 
 class FontHolder;
 
@@ -29,6 +30,7 @@ class SDL_Menu : public MenuControl {
     SDL_Color panelColour;
     SDL_Color textColour;
     FontHolder* font;  // owned
+    TextCache texts;   // the entries, rendered once
 };
 
 #endif

@@ -94,7 +94,7 @@ void SDL_TextBox::OnKeyDown(SDL_keysym key) {
 
 void SDL_TextBox::Draw(SDL_Surface* screen) {
     if (!screen) return;
-    DrawText(font, screen, Black, x, y, label);
+    labelText.Draw(font, screen, Black, x, y, label);
     if (image) image->DrawOn(screen, x + labelWidth, y);
     if (!text.empty()) DrawTypedText(screen);
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "SDL_Engine/SDL_Widget.h"
+#include "SDL_Engine/TextCache.h"
 
 class FontHolder;
 
@@ -36,6 +37,7 @@ class SDL_TextBox : public SDL_Widget {
     void DrawTypedText(SDL_Surface* screen);
 
     FontHolder* font;  // owned
+    TextCache labelText;
     bool focused;
     int labelWidth;
     unsigned maxLength;

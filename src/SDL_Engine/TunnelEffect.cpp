@@ -79,16 +79,15 @@ void TunnelEffect::BuildTables() {
     const int cx = static_cast<int>(d == 1 ? w : w / 2);
     const int cy = static_cast<int>(d == 1 ? h : h / 2);
     const double halfTurn = tw / 2;
-    distance.resize(static_cast<std::size_t>(tableWidth) * tableHeight);
-    angle.resize(distance.size());
+    table.resize(static_cast<std::size_t>(tableWidth) * tableHeight);
     std::size_t i = 0;
     for (unsigned y = 0; y < tableHeight; ++y) {
         const int dy = static_cast<int>(y) - cy;
         for (unsigned x = 0; x < tableWidth; ++x, ++i) {
             const int dx = static_cast<int>(x) - cx;
-            distance[i] = static_cast<Uint16>((tw * 64) / Distance(dx, dy) % tw);
+            table[i].distance = static_cast<Uint16>((tw * 64) / Distance(dx, dy) % tw);
             const double turn = (std::atan2(dy, dx) / 3.1415927 + 1.0) * halfTurn;
-            angle[i] = static_cast<Uint16>(static_cast<unsigned>(turn));
+            table[i].angle = static_cast<Uint16>(static_cast<unsigned>(turn));
         }
     }
 }
@@ -158,13 +157,11 @@ void TunnelEffect::CopyWords(const Frame& frame, SDL_Surface* destination) {
     const Uint32* rowStarts = rowStartOf.data();
     const unsigned width = frame.columns;
     for (unsigned y = 0; y < frame.rows; ++y) {
-        const std::size_t start = Index(frame.viewX, y + frame.viewY);
-        const Uint16* rowAngles = angle.data() + start;
-        const Uint16* rowDistances = distance.data() + start;
+        const Entry* entries = table.data() + Index(frame.viewX, y + frame.viewY);
         Uint32* out = reinterpret_cast<Uint32*>(static_cast<Uint8*>(destination->pixels) +
                                                 y * destination->pitch);
         for (unsigned x = 0; x < width; ++x) {
-            out[x] = texels[rowStarts[rowDistances[x]] + columns[rowAngles[x]]];
+            out[x] = texels[rowStarts[entries[x].distance] + columns[entries[x].angle]];
         }
     }
 }
@@ -176,8 +173,8 @@ void TunnelEffect::CopyPixels(const Frame& frame, SDL_Surface* destination) cons
     for (unsigned y = 0; y < frame.rows; ++y) {
         for (unsigned x = 0; x < frame.columns; ++x) {
             const std::size_t i = Index(x + frame.viewX, y + frame.viewY);
-            const unsigned u = (angle[i] + frame.ticks / 8) % tw;
-            const unsigned v = (distance[i] + frame.ticks / 4) % th;
+            const unsigned u = (table[i].angle + frame.ticks / 8) % tw;
+            const unsigned v = (table[i].distance + frame.ticks / 4) % th;
             PutPixel(destination, static_cast<int>(x), static_cast<int>(y),
                      GetPixel(texture.get(), static_cast<int>(u), static_cast<int>(v)));
         }

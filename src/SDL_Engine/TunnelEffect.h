@@ -30,12 +30,17 @@ class TunnelEffect {
     unsigned TableWidth() const { return tableWidth; }
     unsigned TableHeight() const { return tableHeight; }
     // Texture row and column of a table position before the time shift.
-    Uint16 DistanceEntry(unsigned x, unsigned y) const { return distance.at(Index(x, y)); }
-    Uint16 AngleEntry(unsigned x, unsigned y) const { return angle.at(Index(x, y)); }
+    Uint16 DistanceEntry(unsigned x, unsigned y) const { return table.at(Index(x, y)).distance; }
+    Uint16 AngleEntry(unsigned x, unsigned y) const { return table.at(Index(x, y)).angle; }
     SDL_Surface* GetTexture() const { return texture.get(); }
 
   private:
     struct Frame;
+    // One position's lookups side by side, so a frame reads one table front to back.
+    struct Entry {
+        Uint16 angle;
+        Uint16 distance;
+    };
 
     std::size_t Index(unsigned x, unsigned y) const {
         return static_cast<std::size_t>(y) * tableWidth + x;
@@ -54,8 +59,7 @@ class TunnelEffect {
     unsigned d;
     unsigned tableWidth;
     unsigned tableHeight;
-    std::vector<Uint16> distance;
-    std::vector<Uint16> angle;
+    std::vector<Entry> table;
     std::unique_ptr<SDL_Surface, void (*)(SDL_Surface*)> texture;  // owned, not counted
     // Per-frame maps of the fast copy: angle entry to texture column, distance entry to the
     // texel offset of its texture row, both with the time shift and the wrap applied.

@@ -293,6 +293,6 @@ void GameControl::DrawCounters(SDL_Surface* target) {
         const bool bottom = colour == 2 || colour == 3;
         const int x = right ? CounterRight - width : CounterLeft;
         const int y = bottom ? CounterBottom - lineSkip : CounterTop;
-        DrawText(font.get(), target, PlayerColours[colour], x, y, text);
+        counterTexts.Draw(font.get(), target, PlayerColours[colour], x, y, text);
     }
 }

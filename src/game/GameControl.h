@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "SDL_Engine/TextCache.h"
 #include "game/Dice.h"
 #include "game/TurnState.h"
 
@@ -73,7 +74,8 @@ class GameControl {
     unsigned nextPlayer;
     unsigned currentPlayer;
     unsigned sixesInARow;
-    std::unique_ptr<FontHolder> font;   // owned
+    std::unique_ptr<FontHolder> font;  // owned
+    TextCache counterTexts;
     std::vector<LudoPlayer*>* players;  // borrowed from the session
 
     // The controller's memories belong to this game alone, so a game started after another was

@@ -119,6 +119,6 @@ void PlayerSetup::Draw(SDL_Surface* screen) {
     const SDL_Color black = {0, 0, 0, 0};
     int x = (600 - GetTextWidth(helpFont, kHelp)) / 2;
     int y = (600 - GetTextHeight(helpFont, kHelp)) / 2;
-    DrawText(helpFont, screen, black, x, y, kHelp);
+    helpText.Draw(helpFont, screen, black, x, y, kHelp);
     widgets.DrawAll(screen);
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "SDL_Engine/SDL_GameState.h"
+#include "SDL_Engine/TextCache.h"
 #include "game/PlayerInfo.h"
 
 class FontHolder;
@@ -38,7 +39,8 @@ class PlayerSetup : public SDL_GameState {
     void AddSeat(int seat);
     void Start();
 
-    FontHolder* helpFont;               // owned
+    FontHolder* helpFont;  // owned
+    TextCache helpText;
     SDL_TextBox* nameBoxes[4];          // borrowed from widgets
     SDL_CheckBoxList* controlLists[4];  // borrowed from widgets
 };

@@ -11,7 +11,16 @@
 #include "screens/GameResults.h"
 #include "screens/InGameMenu.h"
 
-cGameSession::cGameSession(const std::vector<PlayerInfo>& seats) : controller(nullptr) {
+namespace {
+SDL_Surface* SameFormatAs(const SDL_Surface* screen) {
+    const SDL_PixelFormat* f = screen->format;
+    return SDL_CreateRGBSurface(SDL_SWSURFACE, screen->w, screen->h, f->BitsPerPixel, f->Rmask,
+                                f->Gmask, f->Bmask, f->Amask);
+}
+}  // namespace
+
+cGameSession::cGameSession(const std::vector<PlayerInfo>& seats)
+    : controller(nullptr), stillLayer(nullptr), layerX(0), layerY(0) {
     try {
         for (const PlayerInfo& seat : seats) {
             if (seat.control == 0) {
@@ -38,6 +47,8 @@ bool cGameSession::Init() {
 }
 
 void cGameSession::Cleanup() {
+    delete stillLayer;
+    stillLayer = nullptr;
     delete controller;
     controller = nullptr;
     for (LudoPlayer*& player : players) {
@@ -93,9 +104,27 @@ void cGameSession::Update() {
 void cGameSession::Draw(SDL_Surface* screen) {
     if (!screen) return;
     SDL_GameState::Draw(screen);
-    background->DrawOn(screen, 0, 0);
-    board.Draw(screen);
+    DrawStillLayer(screen);
     controller->Draw(screen);
     widgets.DrawAll(screen);
     console.Draw(screen);
+}
+
+// The layer gives the same pixels as drawing backdrop and board one after the other only when
+// the backdrop is opaque and covers the screen; otherwise they are drawn as they are.
+void cGameSession::DrawStillLayer(SDL_Surface* screen) {
+    SDL_Surface* backdrop = background->Get();
+    if ((backdrop->flags & SDL_SRCALPHA) || backdrop->w < screen->w || backdrop->h < screen->h) {
+        background->DrawOn(screen, 0, 0);
+        board.Draw(screen);
+        return;
+    }
+    if (!stillLayer || layerX != board.GetX() || layerY != board.GetY()) {
+        if (!stillLayer) stillLayer = new SurfaceHolder(SameFormatAs(screen));
+        background->DrawOn(stillLayer, 0, 0);
+        board.Draw(stillLayer->Get());
+        layerX = board.GetX();
+        layerY = board.GetY();
+    }
+    stillLayer->DrawOn(screen, 0, 0);
 }

@@ -9,6 +9,7 @@
 #include "game/PlayerInfo.h"
 
 class GameControl;
+class SurfaceHolder;
 class LudoPlayer;
 
 // A game of Ludo being played: the board, the players, the message panel, the referee and the
@@ -38,11 +39,15 @@ class cGameSession : public SDL_GameState {
 
   private:
     void EndGame();
+    void DrawStillLayer(SDL_Surface* screen);
 
     std::vector<LudoPlayer*> players;  // owned
     GameConsole console;
     GameControl* controller;  // owned; null outside Init .. Cleanup
     GameBoard board;
+    // The backdrop with the board on it, drawn again only when the board has moved.
+    SurfaceHolder* stillLayer;  // owned; null until the first draw
+    int layerX, layerY;         // where the board was when the layer was drawn
 };
 
 #endif
