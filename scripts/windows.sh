@@ -4,7 +4,7 @@
 # Tarvello-<version>-windows-x64.zip and Tarvello-<version>-setup.exe, all in build-windows/.
 # The SDL_image and SDL_ttf release tarballs come from the folder named by TARVELLO_WIN_SOURCES.
 # Built libraries are kept in TARVELLO_WIN_CACHE (default build-windows/deps), keyed by
-# everything that goes into them.
+# everything that goes into them. With --libraries it stops once they are built.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -15,7 +15,7 @@ step() { echo "== $1 ($(date +%T))"; }
 
 step "packages"
 bash scripts/install-deps.sh --test
-packages=(mingw-w64 wine wine64 nsis zip dpkg-dev googletest xvfb xauth xdotool imagemagick)
+packages=(mingw-w64 wine wine64 nsis zip dpkg-dev googletest python3 xvfb xauth xdotool imagemagick)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
@@ -46,7 +46,7 @@ if [ ${#fetch[@]} -gt 0 ]; then
             $sudo tee "$list" >/dev/null
         $sudo apt-get update -qq
     fi
-    (cd "$sources" && apt-get source --download-only -qq "${fetch[@]}")
+    (cd "$sources" && apt-get source --download-only -qq -o APT::Sandbox::User=root "${fetch[@]}")
 fi
 : "${TARVELLO_WIN_SOURCES:?name the folder holding SDL_image-1.2.12.tar.gz and SDL_ttf-2.0.11.tar.gz}"
 for tarball in SDL_image-1.2.12.tar.gz SDL_ttf-2.0.11.tar.gz; do
@@ -65,12 +65,18 @@ if [ ! -e "$prefix/.complete" ]; then
     rm -rf "$out/deps-work"
 fi
 echo "libraries in $prefix"
+[ "${1:-}" = "--libraries" ] && exit 0
 
 step "data generator (native)"
 cmake -S . -B "$out/native" -DCMAKE_BUILD_TYPE=Release -DTARVELLO_BENCHMARKS=OFF >/dev/null
 cmake --build "$out/native" --target tarvello_data -j"$jobs"
 
 step "game (Windows)"
+# A build made against other libraries starts afresh: CMake keeps the paths it found.
+if [ -e "$out/game/CMakeCache.txt" ] && ! grep -qF "CMAKE_FIND_ROOT_PATH:UNINITIALIZED=$prefix" \
+    "$out/game/CMakeCache.txt"; then
+    rm -rf "$out/game"
+fi
 cmake -S . -B "$out/game" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/MinGW64.cmake" \
     -DCMAKE_BUILD_TYPE=Release -DTARVELLO_WERROR=ON -DTARVELLO_BENCHMARKS=OFF \
     -DCMAKE_FIND_ROOT_PATH="$prefix" -DPKG_CONFIG_EXECUTABLE="$prefix/bin/pkg-config-static" \

@@ -25,10 +25,14 @@ wine reg query "$key" /v DisplayVersion | grep -q "REG_SZ *$version" ||
     fail "no entry with version $version among the installed programs"
 
 log "the game from its shortcut"
-# Started from / : the shortcut alone must give the install folder as the working folder,
-# where the game finds data\ (else it ends with status 3).
-(cd / && wine start /wait /unix "$shortcut") &
-starter=$!
+# Started as the shortcut says: its target in its working folder, which must be the install
+# folder, where the game finds data\ (else it ends with status 3).
+{ read -r target; read -r workdir; } < <(python3 "$(dirname "$0")/shortcut.py" "$shortcut")
+[ "$(winepath -u "$workdir" | sed 's|/$||')" = "$folder" ] ||
+    fail "the shortcut's working folder is '$workdir'"
+[ "$(winepath -u "$target")" = "$folder/tarvello.exe" ] || fail "the shortcut points to '$target'"
+(cd "$(winepath -u "$workdir")" && exec wine "$target") &
+game=$!
 window=""
 for _ in $(seq 300); do
     window=$(xdotool search --name '^Tarvello$' 2>/dev/null | head -1)
@@ -40,9 +44,9 @@ sleep 1
 xdotool key --delay 150 Escape  # skip the intro
 sleep 1.5
 xdotool key --delay 300 Down Down Return  # "Exit"
-for _ in $(seq 300); do kill -0 "$starter" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$starter" 2>/dev/null && fail "the game did not end on Exit"
-wait "$starter"
+for _ in $(seq 300); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$game" 2>/dev/null && fail "the game did not end on Exit"
+wait "$game"
 status=$?
 [ "$status" = 0 ] || fail "the installed game ended with status $status"
 grep -q "SDL_Surface : 0" "$folder/stdout.txt" || fail "no zero leak report in stdout.txt"

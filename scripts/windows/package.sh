@@ -30,9 +30,11 @@ for dll in $(sed -n 's/^\s*DLL Name: \(.*\)\.dll$/\1/Ip' <<<"$headers" | tr 'A-Z
     grep -qw "$dll" <<<"$system_dlls" || fail "tarvello.exe imports $dll.dll"
 done
 
+epoch=$(git -C "$repo" log -1 --format=%ct 2>/dev/null || echo 0)
 rm -rf "$out/stage"
 mkdir -p "$stage/licences"
-$host-strip -o "$stage/tarvello.exe" "$exe"
+# strip stamps the program with the time it runs, unless told a time.
+SOURCE_DATE_EPOCH=$epoch $host-strip -o "$stage/tarvello.exe" "$exe"
 cp -r "$build/data" "$stage/data"
 # Windows tells no upper from lower case, so the results screen's "Background.png" and the other
 # screens' "background.png" are one file there: the one most screens ask for ships alone (two
@@ -51,7 +53,6 @@ crlf /usr/share/doc/fonts-liberation2/copyright "$stage/licences/font-Liberation
 crlf /usr/share/doc/mingw-w64-common/copyright "$stage/licences/MinGW-w64-runtime.txt"
 crlf /usr/share/doc/gcc-mingw-w64-base/copyright "$stage/licences/GCC-runtime.txt"
 
-epoch=$(git -C "$repo" log -1 --format=%ct 2>/dev/null || echo 0)
 find "$out/stage" -exec touch -h -d "@$epoch" {} +
 
 make_zip() {
