@@ -21,7 +21,17 @@ namespace {
 class DataCopy {
   public:
     explicit DataCopy(const std::string& missing) : root(folder.Path()) {
-        fs::copy(fs::path(TARVELLO_BUILD_DIR) / "data", root / "data", fs::copy_options::recursive);
+        // File by file: MinGW's fs::copy of a whole folder fails with "File exists".
+        const fs::path data = fs::path(TARVELLO_BUILD_DIR) / "data";
+        for (const fs::directory_entry& entry : fs::recursive_directory_iterator(data)) {
+            const fs::path target = root / "data" / fs::relative(entry.path(), data);
+            if (entry.is_directory()) {
+                fs::create_directories(target);
+            } else {
+                fs::create_directories(target.parent_path());
+                fs::copy_file(entry.path(), target);
+            }
+        }
         if (!missing.empty()) fs::remove(root / missing);
     }
     const fs::path& Root() const { return root; }
