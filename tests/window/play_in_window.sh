@@ -153,7 +153,7 @@ for turn in 1 2 3 4 5 6; do
     sleep 1.2
     [ "$turn" = 3 ] && shot game
 done
-near "$(pixel "$shots/game.png" 480 582)" "$(pixel data/gfx/console.png 460 62)" 16 ||
+near "$(pixel "$shots/game.png" 480 572)" "$(pixel data/gfx/console.png 460 52)" 16 ||
     fail "no message panel in the game"
 
 log "in-game menu"
