@@ -36,7 +36,9 @@ export DISPLAY=:$(head -1 "$work/display.txt")
 
 step "Wine"
 # Wine's services start now, not inside the first test: they would hold CTest's output open.
+# The server wineboot starts goes away on its own; a persistent one takes its place.
 wineboot -i >/dev/null 2>&1
+wineserver -w
 wineserver -p
 wine cmd /c exit
 wine --version

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <functional>
 #include <ostream>
+#include <set>
 #include <string>
 
 #include "SDL_Engine/ResourceCounters.h"
@@ -21,24 +22,33 @@ namespace {
 class DataCopy {
   public:
     explicit DataCopy(const std::string& missing) : root(folder.Path()) {
-        // File by file: MinGW's fs::copy of a whole folder fails with "File exists".
+        // File by file (MinGW's fs::copy of a whole folder fails with "File exists"), lower-case
+        // names first: where a file system tells no upper from lower case, "Background.png"
+        // already exists once "background.png" is there, and is the same file.
         const fs::path data = fs::path(TARVELLO_BUILD_DIR) / "data";
+        std::set<fs::path, std::greater<fs::path>> files;
         for (const fs::directory_entry& entry : fs::recursive_directory_iterator(data)) {
-            const fs::path target = root / "data" / fs::relative(entry.path(), data);
-            if (entry.is_directory()) {
-                fs::create_directories(target);
+            if (entry.is_regular_file()) files.insert(fs::relative(entry.path(), data));
+        }
+        for (const fs::path& file : files) {
+            const fs::path target = root / "data" / file;
+            fs::create_directories(target.parent_path());
+            if (fs::exists(target)) {
+                sharedNames.insert((fs::path("data") / file).generic_string());
             } else {
-                fs::create_directories(target.parent_path());
-                fs::copy_file(entry.path(), target);
+                fs::copy_file(data / file, target);
             }
         }
         if (!missing.empty()) fs::remove(root / missing);
     }
     const fs::path& Root() const { return root; }
+    // Whether name is one file with another name here, so taking it away takes both.
+    bool SharesItsFile(const std::string& name) const { return sharedNames.count(name) > 0; }
 
   private:
     TempFolder folder;
     fs::path root;
+    std::set<std::string> sharedNames;
 };
 
 // Runs the real program in folder; after closeAfterMs (when not 0) it is asked to close.
@@ -126,6 +136,9 @@ class MissingDataFile : public testing::TestWithParam<DeepCase> {};
 
 TEST_P(MissingDataFile, TheScreenThatNeedsItRaisesTheLibraryText) {
     DataCopy data(GetParam().file);
+    if (data.SharesItsFile(GetParam().file)) {
+        GTEST_SKIP() << GetParam().file << " is the same file as a name differing only in case";
+    }
     fs::path home = fs::current_path();
     fs::current_path(data.Root());
     std::string what;
