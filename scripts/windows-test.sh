@@ -49,8 +49,9 @@ step "test suite"
 
 step "every screen in a window"
 cp -r "$stage" "$work/window"
+# Without the switch to full screen and back, which Wine in Xvfb does not always come back from.
 TARVELLO_RUNNER=wine TARVELLO_VIDEODRIVER=windib TARVELLO_LOG="$work/window/stdout.txt" \
-    bash tests/window/play_in_window.sh "$work/window/tarvello.exe" "$work/window" ||
+    TARVELLO_FULLSCREEN=0 bash tests/window/play_in_window.sh "$work/window/tarvello.exe" "$work/window" ||
     fail "window test"
 grep -q "ChangeState" "$work/window/stdout.txt" || fail "no screen changes in stdout.txt"
 
