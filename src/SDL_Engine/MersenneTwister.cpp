@@ -1,7 +1,8 @@
 #include "SDL_Engine/MersenneTwister.h"
 
-#include <cstdio>
 #include <ctime>
+
+#include "platform/SystemRandom.h"
 
 MersenneTwister SharedRandom;
 
@@ -23,12 +24,7 @@ MersenneTwister::MersenneTwister() : next(0), left(0) { SeedFromSystem(); }
 
 void MersenneTwister::SeedFromSystem() {
     uint32_t key[N];
-    int count = 0;
-    if (FILE* source = std::fopen("/dev/urandom", "rb")) {
-        while (count < N && std::fread(&key[count], sizeof(uint32_t), 1, source) == 1) ++count;
-        std::fclose(source);
-    }
-    if (count == N) {
+    if (ReadSystemRandom(key, N)) {
         init_by_array(key, N);
     } else {
         init_genrand(

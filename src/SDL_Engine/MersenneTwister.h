@@ -8,7 +8,8 @@ class MersenneTwister {
   public:
     static const int N = 624;
 
-    // Seeds from /dev/urandom when it gives 624 words, else from the time and process clock.
+    // Seeds from the system's random source when it gives 624 words, else from the time and
+    // process clock.
     MersenneTwister();
 
     void init_genrand(uint32_t seed);

@@ -1,20 +1,18 @@
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <ostream>
+#include <set>
 #include <string>
-#include <thread>
 
 #include "SDL_Engine/ResourceCounters.h"
 #include "SDL_Engine/SDL_Exception.h"
 #include "game/GameRecord.h"
 #include "screens/GameResults.h"
 #include "screens/ScreenSteps.h"
+#include "support/RunProgram.h"
+#include "support/TempFiles.h"
 
 namespace fs = std::filesystem;
 
@@ -23,64 +21,39 @@ namespace {
 // A copy of the game's data in a folder of its own, with one file taken away.
 class DataCopy {
   public:
-    explicit DataCopy(const std::string& missing) {
-        char pattern[] = "/tmp/tarvello-data-XXXXXX";
-        root = mkdtemp(pattern);
-        fs::copy(fs::path(TARVELLO_BUILD_DIR) / "data", root / "data", fs::copy_options::recursive);
+    explicit DataCopy(const std::string& missing) : root(folder.Path()) {
+        // File by file (MinGW's fs::copy of a whole folder fails with "File exists"), lower-case
+        // names first: where a file system tells no upper from lower case, "Background.png"
+        // already exists once "background.png" is there, and is the same file.
+        const fs::path data = fs::path(TARVELLO_BUILD_DIR) / "data";
+        std::set<fs::path, std::greater<fs::path>> files;
+        for (const fs::directory_entry& entry : fs::recursive_directory_iterator(data)) {
+            if (entry.is_regular_file()) files.insert(fs::relative(entry.path(), data));
+        }
+        for (const fs::path& file : files) {
+            const fs::path target = root / "data" / file;
+            fs::create_directories(target.parent_path());
+            if (fs::exists(target)) {
+                sharedNames.insert((fs::path("data") / file).generic_string());
+            } else {
+                fs::copy_file(data / file, target);
+            }
+        }
         if (!missing.empty()) fs::remove(root / missing);
     }
-    ~DataCopy() { fs::remove_all(root); }
     const fs::path& Root() const { return root; }
+    // Whether name is one file with another name here, so taking it away takes both.
+    bool SharesItsFile(const std::string& name) const { return sharedNames.count(name) > 0; }
 
   private:
+    TempFolder folder;
     fs::path root;
+    std::set<std::string> sharedNames;
 };
 
-struct ProcessResult {
-    int status;  // the exit status, or -1 when the game did not exit normally
-    std::string output;
-};
-
-// Runs the real program in folder; after stopAfterMs (when not 0) it gets SIGTERM.
-ProcessResult RunGame(const fs::path& folder, int stopAfterMs, int limitMs = 30000) {
-    int out[2];
-    if (pipe(out) != 0) return {-1, ""};
-    pid_t child = fork();
-    if (child == 0) {
-        dup2(out[1], STDOUT_FILENO);
-        close(out[0]);
-        close(out[1]);
-        if (chdir(folder.c_str()) != 0) _exit(127);
-        // A fatal error ends the game at once without shutting the engine down, so what it had
-        // loaded is still allocated at exit; a sanitizer build must not count that as a leak.
-        setenv("ASAN_OPTIONS", "detect_leaks=0", 1);
-        execl(TARVELLO_BINARY, TARVELLO_BINARY, static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    close(out[1]);
-    std::thread reader;
-    std::string output;
-    reader = std::thread([&] {
-        char buffer[4096];
-        for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) > 0;) output.append(buffer, n);
-    });
-    int status = 0;
-    auto start = std::chrono::steady_clock::now();
-    bool stopped = false;
-    while (waitpid(child, &status, WNOHANG) == 0) {
-        auto spent = std::chrono::duration_cast<std::chrono::milliseconds>(
-                         std::chrono::steady_clock::now() - start)
-                         .count();
-        if (stopAfterMs && !stopped && spent >= stopAfterMs) {
-            kill(child, SIGTERM);
-            stopped = true;
-        }
-        if (spent > limitMs) kill(child, SIGKILL);
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    reader.join();
-    close(out[0]);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+// Runs the real program in folder; after closeAfterMs (when not 0) it is asked to close.
+ProgramRun RunGame(const fs::path& folder, int closeAfterMs) {
+    return RunProgram(TARVELLO_BINARY, folder.string(), closeAfterMs, 60000);
 }
 
 const char* const kZeroLeaks =
@@ -91,7 +64,7 @@ class MissingSplash : public testing::TestWithParam<const char*> {};
 
 TEST_P(MissingSplash, TheProgramReportsTheLibraryTextAndExitsWithThree) {
     DataCopy data(GetParam());
-    ProcessResult run = RunGame(data.Root(), 0);
+    ProgramRun run = RunGame(data.Root(), 0);
     EXPECT_EQ(3, run.status);
     std::string expected = std::string("SDL_Exception::Couldn't open ") + GetParam() + "\n";
     EXPECT_NE(std::string::npos, run.output.find(expected)) << run.output;
@@ -102,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(Intro, MissingSplash, testing::Values("data/SDL.jpg", "
 
 TEST(GameProcess, ALogoMissingWhenTheIntroEndsStopsTheProgramWithThree) {
     DataCopy data("data/gfx/Tarvello.png");
-    ProcessResult run = RunGame(data.Root(), 0);
+    ProgramRun run = RunGame(data.Root(), 0);
     EXPECT_EQ(3, run.status);
     EXPECT_NE(std::string::npos, run.output.find("---SDL_Engine::ChangeState(8MainMenu)\n"
                                                  "SDL_Exception::Couldn't open "
@@ -110,9 +83,9 @@ TEST(GameProcess, ALogoMissingWhenTheIntroEndsStopsTheProgramWithThree) {
         << run.output;
 }
 
-TEST(GameProcess, SigtermClosesTheGameWithStatusZeroAndNoLeaks) {
+TEST(GameProcess, AskedToCloseTheGameEndsWithStatusZeroAndNoLeaks) {
     DataCopy data("");
-    ProcessResult run = RunGame(data.Root(), 1500);
+    ProgramRun run = RunGame(data.Root(), 1500);
     EXPECT_EQ(0, run.status);
     EXPECT_NE(std::string::npos, run.output.find("SDL_Engine: Exiting MainLoop()\n"));
     EXPECT_NE(std::string::npos, run.output.find(kZeroLeaks)) << run.output;
@@ -163,6 +136,9 @@ class MissingDataFile : public testing::TestWithParam<DeepCase> {};
 
 TEST_P(MissingDataFile, TheScreenThatNeedsItRaisesTheLibraryText) {
     DataCopy data(GetParam().file);
+    if (data.SharesItsFile(GetParam().file)) {
+        GTEST_SKIP() << GetParam().file << " is the same file as a name differing only in case";
+    }
     fs::path home = fs::current_path();
     fs::current_path(data.Root());
     std::string what;

@@ -1,20 +1,29 @@
 #include "support/TempFiles.h"
 
+#include <unistd.h>
+
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 TempFolder::TempFolder() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "tarvello-test-XXXXXX").string();
-    std::vector<char> buffer(pattern.begin(), pattern.end());
-    buffer.push_back('\0');
-    if (!mkdtemp(buffer.data())) throw std::runtime_error("cannot make a temporary folder");
-    path = buffer.data();
+    // The process id keeps parallel test processes apart; the count, folders in one process.
+    static int made = 0;
+    std::filesystem::path base = std::filesystem::temp_directory_path();
+    std::string stem = "tarvello-test-" + std::to_string(static_cast<long>(getpid())) + "-";
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+        std::filesystem::path candidate = base / (stem + std::to_string(made++));
+        if (std::filesystem::create_directory(candidate)) {
+            path = candidate.string();
+            return;
+        }
+    }
+    throw std::runtime_error("cannot make a temporary folder");
 }
 
 TempFolder::~TempFolder() {

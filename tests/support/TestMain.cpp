@@ -4,8 +4,10 @@
 
 // The tests run headless: SDL draws into memory and plays into nothing.
 int main(int argc, char** argv) {
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    static char video[] = "SDL_VIDEODRIVER=dummy";
+    static char audio[] = "SDL_AUDIODRIVER=dummy";
+    putenv(video);
+    putenv(audio);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -2,9 +2,15 @@
 # Plays Tarvello in a real X window as a person would, takes a screenshot of every screen and
 # checks known pixels on each. Usage: play_in_window.sh <path-to-tarvello> <build-dir>
 # Needs Xvfb, xauth, xdotool and ImageMagick (installed by whoever runs the tests).
+# For a Windows build: TARVELLO_RUNNER=wine, TARVELLO_VIDEODRIVER=windib, and TARVELLO_LOG
+# naming the stdout.txt the program writes beside itself. TARVELLO_FULLSCREEN=0 leaves out
+# switching to full screen and back (Wine in Xvfb does not always come back from it).
 set -u
 game=$1
 build=$2
+runner=${TARVELLO_RUNNER:-}
+video=${TARVELLO_VIDEODRIVER:-x11}
+fullscreen=${TARVELLO_FULLSCREEN:-1}
 shots=$build/screenshots
 mkdir -p "$shots"
 cd "$build" || exit 1
@@ -23,7 +29,7 @@ trap cleanup EXIT
 
 # Xvfb picks a free display itself and tells us its number.
 rm -f "$shots/display.txt"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$shots/display.txt" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$shots/display.txt" >/dev/null 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 100); do [ -s "$shots/display.txt" ] && break; sleep 0.1; done
 [ -s "$shots/display.txt" ] || fail "Xvfb did not start"
@@ -33,8 +39,10 @@ export DISPLAY=:$display
 for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
 xdotool getmouselocation >/dev/null 2>&1 || fail "Xvfb does not answer on $DISPLAY"
 
-SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy "$game" >"$shots/stdout.txt" 2>"$shots/stderr.txt" &
+SDL_VIDEODRIVER=$video SDL_AUDIODRIVER=dummy $runner "$game" >"$shots/stdout.txt" \
+    2>"$shots/stderr.txt" &
 game_pid=$!
+game_log=${TARVELLO_LOG:-$shots/stdout.txt}
 
 window=""
 for _ in $(seq 100); do
@@ -162,25 +170,30 @@ key Return            # abort
 sleep 0.8
 log "options again"
 key Down Return       # "Options"
-key Return            # full screen
-sleep 1
-key Return            # and back to a window
-sleep 1
-locate
-xdotool mousemove $((wx + 590)) $((wy + 590))
+if [ "$fullscreen" = 1 ]; then
+    key Return            # full screen
+    sleep 1
+    key Return            # and back to a window
+    sleep 1
+    locate
+    xdotool mousemove $((wx + 590)) $((wy + 590))
+fi
 key Down Return       # music off
 key Return            # music on
 key Down Down Return  # "Back"
 key Up Return         # "Exit"
 
 for _ in $(seq 100); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$game_pid" 2>/dev/null && fail "the game did not end on Exit"
 wait "$game_pid"
 status=$?
 game_pid=""
 [ "$status" = 0 ] || fail "exit status $status"
-grep -q "Resource Leaked:" "$shots/stdout.txt" || fail "no leak report"
+tr -d '\r' <"$game_log" >"$shots/log.txt"
+grep -q "Resource Leaked:" "$shots/log.txt" || fail "no leak report"
 for counter in "SDL_Surface : 0" "TTF_Font    : 0" "Mix_Music   : 0" "Mix_Chunk   : 0"; do
-    grep -qx "$counter" "$shots/stdout.txt" || fail "leak report: $counter missing"
+    grep -qx "$counter" "$shots/log.txt" || fail "leak report: $counter missing"
 done
-grep -c "ToggleFullScreen" "$shots/stdout.txt" | grep -qx 2 || fail "full screen not toggled twice"
+grep -c "ToggleFullScreen" "$shots/log.txt" | grep -qx $((2 * fullscreen)) ||
+    fail "full screen not toggled twice"
 echo "1 passed, 0 failed"

@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# Tests the Windows build made by scripts/windows.sh under Wine, in Xvfb: the test suite through
+# CTest, the game in a real window through every screen, a start with a data file missing, and
+# the installer's silent install, a game started from its shortcut, and its silent uninstall.
+# TARVELLO_SIM_GAMES (default 20) sets how many whole games the suite simulates under Wine.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+out=$root/build-windows
+version=$(sed -n 's/^project(Tarvello VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+stage=$out/stage/Tarvello-$version
+work=$out/wine-tests
+export WINEPREFIX=$out/wine WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export SDL_AUDIODRIVER=dummy  # Xvfb has no sound card: without this the game ends with status 6
+
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+step() { echo "== $1 ($(date +%T))"; }
+
+rm -rf "$work"
+mkdir -p "$work"
+xvfb_pid=""
+cleanup() {
+    wineserver -k 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    wait 2>/dev/null || true
+}
+trap cleanup EXIT
+
+# Other Xvfb servers may run: this one picks a free display and tells us its number.
+Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$work/display.txt" \
+    >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$work/display.txt" ] && break; sleep 0.1; done
+export DISPLAY=:$(head -1 "$work/display.txt")
+
+step "Wine"
+# Wine's services start now, not inside the first test: they would hold CTest's output open.
+# The server wineboot starts goes away on its own; a persistent one takes its place.
+wineboot -i >/dev/null 2>&1
+wineserver -w
+wineserver -p
+wine cmd /c exit
+wine --version
+
+step "test suite"
+(cd "$out/game" && TARVELLO_SIM_GAMES=${TARVELLO_SIM_GAMES:-20} \
+    ctest --output-on-failure -j2 --timeout 900) || fail "test suite"
+
+step "every screen in a window"
+cp -r "$stage" "$work/window"
+# Without the switch to full screen and back, which Wine in Xvfb does not always come back from.
+TARVELLO_RUNNER=wine TARVELLO_VIDEODRIVER=windib TARVELLO_LOG="$work/window/stdout.txt" \
+    TARVELLO_FULLSCREEN=0 bash tests/window/play_in_window.sh "$work/window/tarvello.exe" "$work/window" ||
+    fail "window test"
+grep -q "ChangeState" "$work/window/stdout.txt" || fail "no screen changes in stdout.txt"
+
+step "missing data file"
+cp -r "$stage" "$work/missing"
+rm "$work/missing/data/SDL.jpg"
+status=0
+(cd "$work/missing" && wine tarvello.exe) || status=$?
+[ "$status" = 3 ] || fail "missing data: exit status $status, not 3"
+grep -qF "SDL_Exception::Couldn't open data/SDL.jpg" "$work/missing/stdout.txt" ||
+    fail "missing data: no SDL_Exception line in stdout.txt"
+
+step "installer"
+bash scripts/windows/installer-test.sh "$out/Tarvello-$version-setup.exe" "$version" "$stage" ||
+    fail "installer"
+
+[ "$failures" = 0 ] || { echo "$failures Windows test groups failed"; exit 1; }
+echo "Windows tests passed"

@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# Builds Tarvello for 64-bit Windows on Debian 12: installs what is missing, builds the libraries
+# from their sources, the data generator natively and the game with MinGW-w64, then packs
+# Tarvello-<version>-windows-x64.zip and Tarvello-<version>-setup.exe, all in build-windows/.
+# The SDL_image and SDL_ttf release tarballs come from the folder named by TARVELLO_WIN_SOURCES.
+# Built libraries are kept in TARVELLO_WIN_CACHE (default build-windows/deps), keyed by
+# everything that goes into them. With --libraries it stops once they are built.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+out=$root/build-windows
+version=$(sed -n 's/^project(Tarvello VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+jobs=$(( $(nproc) < 2 ? $(nproc) : 2 ))
+step() { echo "== $1 ($(date +%T))"; }
+
+step "packages"
+bash scripts/install-deps.sh --test
+packages=(mingw-w64 wine wine64 nsis zip dpkg-dev googletest python3 xvfb xauth xdotool imagemagick)
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+        missing+=("$package")
+done
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+fi
+
+step "sources"
+sources=$out/sources
+mkdir -p "$sources"
+debian_packages=(libsdl1.2 sdl-mixer1.2 zlib libpng1.6 libjpeg-turbo libogg libvorbis freetype)
+fetch=()
+for package in "${debian_packages[@]}"; do
+    compgen -G "$sources/${package}_*.dsc" >/dev/null || fetch+=("$package")
+done
+if [ ${#fetch[@]} -gt 0 ]; then
+    # Debian's source packages, from a list of its own so other apt users see no change.
+    list=/etc/apt/sources.list.d/tarvello-deb-src.sources
+    if [ ! -e "$list" ]; then
+        printf '%s\n' "Types: deb-src" "URIs: http://deb.debian.org/debian" "Suites: bookworm" \
+            "Components: main" "Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg" |
+            $sudo tee "$list" >/dev/null
+        $sudo apt-get update -qq
+    fi
+    (cd "$sources" && apt-get source --download-only -qq -o APT::Sandbox::User=root "${fetch[@]}")
+fi
+: "${TARVELLO_WIN_SOURCES:?name the folder holding SDL_image-1.2.12.tar.gz and SDL_ttf-2.0.11.tar.gz}"
+for tarball in SDL_image-1.2.12.tar.gz SDL_ttf-2.0.11.tar.gz; do
+    cp "$TARVELLO_WIN_SOURCES/$tarball" "$sources/"
+done
+
+step "libraries"
+key=$( (cd "$sources" && sha256sum -- *.dsc *.tar.*) |
+    cat - scripts/windows/build-deps.sh cmake/MinGW64.cmake <(x86_64-w64-mingw32-gcc-posix --version) \
+        <(dpkg-query -W googletest) | sha256sum | cut -c1-16)
+cache=${TARVELLO_WIN_CACHE:-$out/deps}
+prefix=$cache/$key
+if [ ! -e "$prefix/.complete" ]; then
+    bash scripts/windows/build-deps.sh "$sources" "$out/deps-work" "$prefix"
+    touch "$prefix/.complete"
+    rm -rf "$out/deps-work"
+fi
+echo "libraries in $prefix"
+[ "${1:-}" = "--libraries" ] && exit 0
+
+step "data generator (native)"
+cmake -S . -B "$out/native" -DCMAKE_BUILD_TYPE=Release -DTARVELLO_BENCHMARKS=OFF >/dev/null
+cmake --build "$out/native" --target tarvello_data -j"$jobs"
+
+step "game (Windows)"
+# A build made against other libraries starts afresh: CMake keeps the paths it found.
+if [ -e "$out/game/CMakeCache.txt" ] && ! grep -qF "CMAKE_FIND_ROOT_PATH:UNINITIALIZED=$prefix" \
+    "$out/game/CMakeCache.txt"; then
+    rm -rf "$out/game"
+fi
+cmake -S . -B "$out/game" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/MinGW64.cmake" \
+    -DCMAKE_BUILD_TYPE=Release -DTARVELLO_WERROR=ON -DTARVELLO_BENCHMARKS=OFF \
+    -DCMAKE_FIND_ROOT_PATH="$prefix" -DPKG_CONFIG_EXECUTABLE="$prefix/bin/pkg-config-static" \
+    -DTARVELLO_DATAGEN_EXPORT="$out/native/DatagenExport.cmake" \
+    -DCMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE=PRE_TEST >/dev/null
+cmake --build "$out/game" -j"$jobs"
+bash scripts/windows/package.sh "$out/game" "$out/native/data" "$prefix/licences" "$version" "$out"
