@@ -9,7 +9,7 @@ packages=(build-essential cmake pkg-config
   fonts-dejavu-core fonts-freefont-ttf fonts-liberation2
   libgtest-dev libbenchmark-dev)
 if [ "${1:-}" = "--test" ]; then
-  packages+=(xvfb xauth xdotool imagemagick)
+  packages+=(xvfb xauth xdotool imagemagick clang-format cppcheck)
 fi
 
 missing=()

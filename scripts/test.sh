@@ -6,11 +6,14 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh --test
 jobs="$(nproc)"
 
+# Formatting and static checks first: they take seconds.
+bash scripts/lint.sh
+
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVELLO_WERROR=ON >/dev/null
 cmake --build build -j"$jobs"
 (cd build && ctest --output-on-failure -j"$jobs")
 
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DTARVELLO_WERROR=ON \
   -DTARVELLO_SANITIZE=ON -DTARVELLO_BENCHMARKS=OFF >/dev/null
-cmake --build build-sanitize --target tarvello_tests -j"$jobs"
+cmake --build build-sanitize --target tarvello_tests tarvello_datagen_tests -j"$jobs"
 (cd build-sanitize && TARVELLO_SIM_GAMES=200 ctest --output-on-failure -j"$jobs" -E "^window\.")

@@ -19,12 +19,12 @@ uint32_t Twist(uint32_t upper, uint32_t lower, uint32_t far) {
 }
 }  // namespace
 
-MersenneTwister::MersenneTwister() : next(0), left(0) { SeedFromSystem(); }
+MersenneTwister::MersenneTwister() : next(0), left(0) { SeedFrom("/dev/urandom"); }
 
-void MersenneTwister::SeedFromSystem() {
+void MersenneTwister::SeedFrom(const char* randomSource) {
     uint32_t key[N];
     int count = 0;
-    if (FILE* source = std::fopen("/dev/urandom", "rb")) {
+    if (FILE* source = std::fopen(randomSource, "rb")) {
         while (count < N && std::fread(&key[count], sizeof(uint32_t), 1, source) == 1) ++count;
         std::fclose(source);
     }

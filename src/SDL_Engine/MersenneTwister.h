@@ -8,8 +8,12 @@ class MersenneTwister {
   public:
     static const int N = 624;
 
-    // Seeds from /dev/urandom when it gives 624 words, else from the time and process clock.
+    // Seeds from /dev/urandom (see SeedFrom).
     MersenneTwister();
+
+    // Seeds from the first 624 words of the file when it has them, else from the time and the
+    // process clock, so two generators seeded in the same second still differ.
+    void SeedFrom(const char* randomSource);
 
     void init_genrand(uint32_t seed);
     void init_by_array(const uint32_t* key, int length);
@@ -19,7 +23,6 @@ class MersenneTwister {
     uint32_t RandomInt(uint32_t n);
 
   private:
-    void SeedFromSystem();
     void Regenerate();
     static uint32_t Hash(uint32_t t, uint32_t c);
 

@@ -5,10 +5,14 @@
 
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <ostream>
+#include <random>
 #include <string>
 #include <thread>
+#include <utility>
+#include <vector>
 
 #include "SDL_Engine/ResourceCounters.h"
 #include "SDL_Engine/SDL_Exception.h"
@@ -20,14 +24,21 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A copy of the game's data in a folder of its own, with one file taken away.
+enum class Damage { Missing, Empty, RandomBytes };
+
+// A copy of the game's data in a folder of its own, with one file taken away or spoilt.
 class DataCopy {
   public:
-    explicit DataCopy(const std::string& missing) {
+    explicit DataCopy(const std::string& file, Damage damage = Damage::Missing) {
         char pattern[] = "/tmp/tarvello-data-XXXXXX";
         root = mkdtemp(pattern);
         fs::copy(fs::path(TARVELLO_BUILD_DIR) / "data", root / "data", fs::copy_options::recursive);
-        if (!missing.empty()) fs::remove(root / missing);
+        if (file.empty()) return;
+        fs::remove(root / file);
+        if (damage == Damage::Missing) return;
+        std::ofstream spoilt(root / file, std::ios::binary);
+        std::mt19937 random(static_cast<unsigned>(file.size()));
+        for (int i = 0; damage == Damage::RandomBytes && i < 5000; ++i) spoilt.put(char(random()));
     }
     ~DataCopy() { fs::remove_all(root); }
     const fs::path& Root() const { return root; }
@@ -41,8 +52,11 @@ struct ProcessResult {
     std::string output;
 };
 
-// Runs the real program in folder; after stopAfterMs (when not 0) it gets SIGTERM.
-ProcessResult RunGame(const fs::path& folder, int stopAfterMs, int limitMs = 30000) {
+// Runs the real program in folder with the extra environment; after stopAfterMs (when not 0) it
+// gets SIGTERM.
+ProcessResult RunGame(const fs::path& folder, int stopAfterMs,
+                      const std::vector<std::pair<const char*, const char*>>& environment = {},
+                      int limitMs = 30000) {
     int out[2];
     if (pipe(out) != 0) return {-1, ""};
     pid_t child = fork();
@@ -54,6 +68,7 @@ ProcessResult RunGame(const fs::path& folder, int stopAfterMs, int limitMs = 300
         // A fatal error ends the game at once without shutting the engine down, so what it had
         // loaded is still allocated at exit; a sanitizer build must not count that as a leak.
         setenv("ASAN_OPTIONS", "detect_leaks=0", 1);
+        for (const auto& setting : environment) setenv(setting.first, setting.second, 1);
         execl(TARVELLO_BINARY, TARVELLO_BINARY, static_cast<char*>(nullptr));
         _exit(127);
     }
@@ -87,28 +102,66 @@ const char* const kZeroLeaks =
     "SDL_Engine::Resource Leaked:\nSDL_Surface : 0\nTTF_Font    : 0\nMix_Music   : 0\n"
     "Mix_Chunk   : 0\n";
 
-class MissingSplash : public testing::TestWithParam<const char*> {};
+struct SplashCase {
+    const char* file;
+    Damage damage;
+};
 
-TEST_P(MissingSplash, TheProgramReportsTheLibraryTextAndExitsWithThree) {
-    DataCopy data(GetParam());
+class BrokenSplash : public testing::TestWithParam<SplashCase> {};
+
+TEST_P(BrokenSplash, TheProgramReportsTheLibraryTextAndExitsWithThree) {
+    DataCopy data(GetParam().file, GetParam().damage);
     ProcessResult run = RunGame(data.Root(), 0);
     EXPECT_EQ(3, run.status);
-    std::string expected = std::string("SDL_Exception::Couldn't open ") + GetParam() + "\n";
-    EXPECT_NE(std::string::npos, run.output.find(expected)) << run.output;
+    const std::string says = GetParam().damage == Damage::Missing
+                                 ? std::string("SDL_Exception::Couldn't open ") + GetParam().file
+                                 : "SDL_Exception::";
+    EXPECT_NE(std::string::npos, run.output.find(says)) << run.output;
     EXPECT_EQ(std::string::npos, run.output.find("Shutting down")) << run.output;
 }
 
-INSTANTIATE_TEST_SUITE_P(Intro, MissingSplash, testing::Values("data/SDL.jpg", "data/Velkor.jpg"));
+INSTANTIATE_TEST_SUITE_P(Intro, BrokenSplash,
+                         testing::Values(SplashCase{"data/SDL.jpg", Damage::Missing},
+                                         SplashCase{"data/Velkor.jpg", Damage::Missing},
+                                         SplashCase{"data/Velkor.jpg", Damage::Empty},
+                                         SplashCase{"data/Velkor.jpg", Damage::RandomBytes}),
+                         [](const testing::TestParamInfo<SplashCase>& info) {
+                             const char* damage[] = {"Missing", "Empty", "RandomBytes"};
+                             return std::string(info.param.file[5] == 'S' ? "Sdl" : "Velkor") +
+                                    damage[int(info.param.damage)];
+                         });
 
-TEST(GameProcess, ALogoMissingWhenTheIntroEndsStopsTheProgramWithThree) {
-    DataCopy data("data/gfx/Tarvello.png");
-    ProcessResult run = RunGame(data.Root(), 0);
-    EXPECT_EQ(3, run.status);
-    EXPECT_NE(std::string::npos, run.output.find("---SDL_Engine::ChangeState(8MainMenu)\n"
-                                                 "SDL_Exception::Couldn't open "
-                                                 "data/gfx/Tarvello.png\n"))
+struct StartFailure {
+    const char* name;
+    const char* driver;  // the environment variable and its value
+    const char* value;
+    int status;
+    const char* says;
+};
+
+class LibraryStart : public testing::TestWithParam<StartFailure> {};
+
+// SDL itself (1), or the mixer (6) cannot start: the library's text, and no shutdown lines since
+// nothing was started to shut down.
+TEST_P(LibraryStart, FailureEndsTheProgramWithItsOwnStatus) {
+    DataCopy data("");
+    ProcessResult run = RunGame(data.Root(), 0,
+                                {{GetParam().driver, GetParam().value},
+                                 {"SDL_DISKAUDIOFILE", "/nonexistent/folder/audio.raw"}});
+    EXPECT_EQ(GetParam().status, run.status);
+    EXPECT_NE(std::string::npos,
+              run.output.find(std::string("\nSDL_Exception::") + GetParam().says))
         << run.output;
+    EXPECT_EQ(std::string::npos, run.output.find("Shutting down")) << run.output;
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Drivers, LibraryStart,
+    testing::Values(StartFailure{"Video", "SDL_VIDEODRIVER", "nosuchdriver", 1,
+                                 "No available video device\n"},
+                    StartFailure{"Audio", "SDL_AUDIODRIVER", "disk", 6,
+                                 "Couldn't open /nonexistent/folder/audio.raw\n"}),
+    [](const testing::TestParamInfo<StartFailure>& info) { return info.param.name; });
 
 TEST(GameProcess, SigtermClosesTheGameWithStatusZeroAndNoLeaks) {
     DataCopy data("");
