@@ -122,6 +122,16 @@ TEST_F(DrawingTest, FlatTopTriangleFillsBaseRowAndLeavesApexRowEmpty) {
     EXPECT_EQ(Rows(spans), SetPixels(surface));
 }
 
+// Edges one and a half pixels apart per row: a row ends at the edge rounded half up.
+TEST_F(DrawingTest, FlatTriangleRowsEndAtTheEdgeRoundedHalfUp) {
+    SDL_Surface* surface = Blank(30, 30);
+    FillFlatBottomTriangle(surface, 0, 0, 0, 4, 6, 4, 255, 255, 255);
+    EXPECT_EQ(Rows({{0, 0}, {0, 2}, {0, 3}, {0, 5}, {0, 6}}), SetPixels(surface));
+    SDL_FillRect(surface, nullptr, 0);
+    FillFlatTopTriangle(surface, 0, 4, 6, 0, 0, 0, 255, 255, 255);
+    EXPECT_EQ(Rows({{0, 6}, {0, 5}, {0, 3}, {0, 2}, {0, 0}}), SetPixels(surface));
+}
+
 TEST_F(DrawingTest, FlatTrianglesWithBaseNotLevelDrawNothing) {
     SDL_Surface* surface = Blank(30, 30);
     FillFlatBottomTriangle(surface, 10, 0, 0, 10, 20, 11, 255, 255, 255);

@@ -35,7 +35,9 @@ TEST(MersenneTwister, SequenceCarriesOnAcrossRegenerations) {
     for (int i = 1; i <= 2000; ++i) {
         output = generator.genrand_int32();
         hash = hash * 31u + output;
-        if (i == 1000) EXPECT_EQ(3460025646u, output);
+        if (i == 1000) {
+            EXPECT_EQ(3460025646u, output);
+        }
     }
     EXPECT_EQ(3099126062u, output);
     EXPECT_EQ(3297158250u, hash);

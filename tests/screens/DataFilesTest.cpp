@@ -107,6 +107,8 @@ struct SplashCase {
     Damage damage;
 };
 
+const char* const kDamageNames[] = {"Missing", "Empty", "RandomBytes"};
+
 class BrokenSplash : public testing::TestWithParam<SplashCase> {};
 
 TEST_P(BrokenSplash, TheProgramReportsTheLibraryTextAndExitsWithThree) {
@@ -126,9 +128,8 @@ INSTANTIATE_TEST_SUITE_P(Intro, BrokenSplash,
                                          SplashCase{"data/Velkor.jpg", Damage::Empty},
                                          SplashCase{"data/Velkor.jpg", Damage::RandomBytes}),
                          [](const testing::TestParamInfo<SplashCase>& info) {
-                             const char* damage[] = {"Missing", "Empty", "RandomBytes"};
                              return std::string(info.param.file[5] == 'S' ? "Sdl" : "Velkor") +
-                                    damage[int(info.param.damage)];
+                                    kDamageNames[int(info.param.damage)];
                          });
 
 struct StartFailure {
