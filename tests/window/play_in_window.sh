@@ -71,11 +71,7 @@ wait_for() {
 # Waits until the log has gained the given count of lines holding the text.
 logged() { [ "$(grep -cF -- "$1" "$shots/stdout.txt")" -ge "${2:-1}" ]; }
 wait_log() { wait_for "log line $1" logged "$@"; }
-shot() {
-    import -window root "$shots/root.png"
-    convert "$shots/root.png" -crop 600x600+$wx+$wy +repage "$shots/$1.png"
-    rm -f "$shots/root.png"
-}
+shot() { import -window "$window" "$shots/$1.png"; }
 # "r g b" of a pixel of a picture.
 pixel() {
     convert "$1" -format "%[fx:int(255*p{$2,$3}.r+0.5)] %[fx:int(255*p{$2,$3}.g+0.5)] %[fx:int(255*p{$2,$3}.b+0.5)]" info:
@@ -104,7 +100,21 @@ shows() {  # shows name check...
     shot "$name"
     "$@"
 }
-velkor_up() { near "$(pixel "$shots/intro.png" 300 300)" "$(pixel data/Velkor.jpg 300 300)" 24; }
+# Is the colour "r g b" the picture's colour "R G B" faded to between a quarter and full?
+faded_from() {
+    awk -v a="$1" -v b="$2" 'BEGIN { split(a, x, " "); split(b, y, " ")
+        k = (x[1] + x[2] + x[3]) / (y[1] + y[2] + y[3] + 0.001)
+        if (k < 0.25 || k > 1.1) exit 1
+        for (i = 1; i <= 3; i++) if ((x[i] - k * y[i]) ^ 2 > 24 * 24) exit 1 }'
+}
+# Either splash picture, faded in or out, at a point where both are dark blue and the menu is
+# bright: ten seconds of intro leave time for slow looks.
+splash_up() {
+    local seen
+    seen=$(pixel "$shots/intro.png" 300 400) || return 1
+    faded_from "$seen" "$(pixel data/Velkor.jpg 300 400)" ||
+        faded_from "$seen" "$(pixel data/SDL.jpg 300 400)"
+}
 menu_panel() { [ "$(frame_rows "$shots/$1.png" 300 100 300 | wc -l)" -ge 20 ]; }
 options_list() {
     options_top=$(frame_rows "$shots/options.png" 300 100 300 | head -1)
@@ -117,7 +127,7 @@ setup_shown() {
 }
 
 # Intro: the first picture is up after its fade-in.
-wait_for "the first splash picture" shows intro velkor_up
+wait_for "a splash picture" shows intro splash_up
 
 log "main menu"
 key Escape
@@ -196,7 +206,8 @@ key Return            # full screen
 wait_log "ToggleFullScreen()" 1
 key Return            # and back to a window
 wait_log "ToggleFullScreen()" 2
-wait_for "the window back" xdotool search --name '^Tarvello$'
+window_back() { xdotool search --name '^Tarvello$' >/dev/null 2>&1; }
+wait_for "the window back" window_back
 window=$(xdotool search --name '^Tarvello$' | head -1)
 locate
 xdotool mousemove $((wx + 590)) $((wy + 590))
