@@ -170,7 +170,7 @@ click 299 212   # Start
 wait_log "ChangeState(12cGameSession)"
 
 log "game"
-panel_shown() { near "$(pixel "$shots/game.png" 480 582)" "$(pixel data/gfx/console.png 460 62)" 16; }
+panel_shown() { near "$(pixel "$shots/game.png" 480 572)" "$(pixel data/gfx/console.png 460 52)" 16; }
 wait_for "the message panel" shows game panel_shown
 # The die at rest: two looks a moment apart see the same face.
 die_still() {

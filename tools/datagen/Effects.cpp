@@ -42,7 +42,10 @@ SoundBuffer DiceRoll() {
     AddShake(out, random);
     AddBounces(out, random);
     out.FadeOut(SoundBuffer::Rate / 20);
-    Normalise(out, 0.7f);
+    // Evened out so that the softer rattles and the rolling out carry over the music too.
+    Normalise(out, 1.0f);
+    out.Compress(0.12f, 4.0f, 0.04);
+    Normalise(out, 0.85f);
     return out;
 }
 
@@ -50,7 +53,7 @@ SoundBuffer SelectTick() {
     SoundBuffer out(SoundBuffer::Rate / 12, false);
     Synth::Tick(out, 0.0, 1.0f);
     out.FadeOut(SoundBuffer::Rate / 100);
-    Normalise(out, 0.45f);
+    Normalise(out, 0.85f);
     return out;
 }
 

@@ -61,3 +61,17 @@ void SoundBuffer::FadeOut(size_t frames) {
         right[i] *= gain;
     }
 }
+
+void SoundBuffer::Compress(float threshold, float ratio, double release) {
+    const float fall = static_cast<float>(std::exp(-1.0 / (release * Rate)));
+    const float exponent = 1.0f - 1.0f / ratio;
+    float envelope = 0.0f;
+    for (size_t i = 0; i < Frames(); ++i) {
+        // The envelope jumps up with every hit, so no sample gets past before the gain drops.
+        envelope = std::max(std::max(std::fabs(left[i]), std::fabs(right[i])), envelope * fall);
+        if (envelope <= threshold) continue;
+        float gain = std::pow(threshold / envelope, exponent);
+        left[i] *= gain;
+        right[i] *= gain;
+    }
+}

@@ -23,6 +23,9 @@ class SoundBuffer {
     float Peak() const;
     void Scale(float factor);
     void FadeOut(size_t frames);
+    // Turns down whatever rises above the threshold (in the ratio given, the envelope falling
+    // back over `release` seconds), so that quiet parts come closer to loud ones.
+    void Compress(float threshold, float ratio, double release);
 
   private:
     bool looping;

@@ -1,325 +1,233 @@
-// The generated run-time files, loaded the way the game loads them, from the build folder.
-#include <SDL_image.h>
-#include <SDL_mixer.h>
-#include <SDL_ttf.h>
+// The generated files as a player meets them: sounds balanced against the music, the music loop
+// long and seamless, the backdrop a soft texture that wraps both ways.
 #include <gtest/gtest.h>
+#include <png.h>
+#include <vorbis/vorbisfile.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
+#include <cstdio>
+#include <cstring>
 #include <fstream>
-#include <iterator>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "support/SdlSession.h"
-
 namespace {
-using Picture = std::unique_ptr<SDL_Surface, void (*)(SDL_Surface*)>;
 
-Picture Load(const std::string& path) { return Picture(IMG_Load(path.c_str()), SDL_FreeSurface); }
+const std::string kData = TARVELLO_DATA_DIR;
+constexpr int kRate = 44100;
+constexpr double kPi = 3.14159265358979;
 
-SDL_Color PixelAt(SDL_Surface* surface, int x, int y) {
-    const Uint8* p = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch +
-                     x * surface->format->BytesPerPixel;
-    Uint32 value = 0;
-    for (int i = 0; i < surface->format->BytesPerPixel; ++i) value |= Uint32(p[i]) << (8 * i);
-    SDL_Color c;
-    Uint8 alpha = 255;
-    SDL_GetRGBA(value, surface->format, &c.r, &c.g, &c.b, &alpha);
-    c.unused = alpha;
-    return c;
-}
-
-double Brightness(SDL_Surface* surface, int left, int width) {
-    double sum = 0;
-    for (int y = 0; y < surface->h; ++y)
-        for (int x = left; x < left + width; ++x) {
-            SDL_Color c = PixelAt(surface, x, y);
-            sum += (c.r + c.g + c.b) * (c.unused / 255.0);
-        }
-    return sum / (width * surface->h);
-}
-
-// Mean colour difference between two columns (or two rows) of a picture.
-double LineDifference(SDL_Surface* surface, int a, int b, bool columns) {
-    double sum = 0;
-    int length = columns ? surface->h : surface->w;
-    for (int i = 0; i < length; ++i) {
-        SDL_Color p = columns ? PixelAt(surface, a, i) : PixelAt(surface, i, a);
-        SDL_Color q = columns ? PixelAt(surface, b, i) : PixelAt(surface, i, b);
-        sum += std::abs(p.r - q.r) + std::abs(p.g - q.g) + std::abs(p.b - q.b);
-    }
-    return sum / length;
-}
-
-std::string FileStart(const char* path, size_t count) {
-    std::ifstream file(path, std::ios::binary);
-    std::string bytes(count, '\0');
-    file.read(&bytes[0], static_cast<std::streamsize>(count));
-    bytes.resize(static_cast<size_t>(file.gcount()));
-    return bytes;
-}
-
-uint32_t LittleEndian(const std::string& bytes, size_t at, int size) {
-    uint32_t value = 0;
-    for (int i = size - 1; i >= 0; --i) value = (value << 8) | uint8_t(bytes[at + i]);
-    return value;
-}
-
-struct PictureCase {
-    const char* path;
-    int width, height;
+// Interleaved stereo samples from -1 to 1.
+struct Sound {
+    std::vector<float> samples;
+    std::size_t Frames() const { return samples.size() / 2; }
 };
 
-class PictureSize : public testing::TestWithParam<PictureCase> {};
-}  // namespace
-
-TEST_P(PictureSize, LoadsWithTheSizeTheScreensDrawItAt) {
-    SdlSession sdl;
-    Picture picture = Load(GetParam().path);
-    ASSERT_TRUE(picture) << IMG_GetError();
-    EXPECT_EQ(GetParam().width, picture->w);
-    EXPECT_EQ(GetParam().height, picture->h);
-    std::string head = FileStart(GetParam().path, 4);
-    bool jpeg = std::string(GetParam().path).find(".jpg") != std::string::npos;
-    EXPECT_EQ(jpeg ? std::string("\xFF\xD8\xFF") : std::string("\x89PNG"),
-              head.substr(0, jpeg ? 3 : 4))
-        << "the content matches the file name's type";
+std::uint32_t Le32(const char* p) {
+    const auto* b = reinterpret_cast<const unsigned char*>(p);
+    return b[0] | b[1] << 8 | b[2] << 16 | static_cast<std::uint32_t>(b[3]) << 24;
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryFixedSizePicture, PictureSize,
-                         testing::Values(PictureCase{"data/gfx/background.png", 600, 600},
-                                         PictureCase{"data/gfx/Background.png", 600, 600},
-                                         PictureCase{"data/gfx/MainMenu.png", 450, 50},
-                                         PictureCase{"data/gfx/Start.png", 375, 50},
-                                         PictureCase{"data/gfx/ThrowDice.png", 90, 60},
-                                         PictureCase{"data/gfx/ok.png", 48, 24},
-                                         PictureCase{"data/gfx/MyDice.png", 360, 60},
-                                         PictureCase{"data/gfx/GreenPiece.png", 31, 31},
-                                         PictureCase{"data/gfx/RedPiece.png", 31, 31},
-                                         PictureCase{"data/gfx/BluePiece.png", 31, 31},
-                                         PictureCase{"data/gfx/YellowPiece.png", 31, 31},
-                                         PictureCase{"data/Velkor.jpg", 600, 600},
-                                         PictureCase{"data/SDL.jpg", 600, 600}),
-                         [](const testing::TestParamInfo<PictureCase>& info) {
-                             std::string name = info.param.path + 5;  // without "data/"
-                             for (char& c : name)
-                                 if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-                             return name;
-                         });
-
-TEST(DataFiles, PiecesAreRoundTokensWithTransparentCorners) {
-    SdlSession sdl;
-    for (const char* name : {"Green", "Red", "Blue", "Yellow"}) {
-        Picture piece = Load(std::string("data/gfx/") + name + "Piece.png");
-        ASSERT_TRUE(piece) << name;
-        ASSERT_NE(0u, piece->format->Amask) << name;
-        for (int corner : {0, 30}) {
-            EXPECT_EQ(0, PixelAt(piece.get(), corner, corner).unused) << name;
-            EXPECT_EQ(0, PixelAt(piece.get(), 30 - corner, corner).unused) << name;
-        }
-        EXPECT_EQ(255, PixelAt(piece.get(), 15, 15).unused) << name;
-        SDL_Color rim = PixelAt(piece.get(), 15, 1);
-        EXPECT_LT(rim.r + rim.g + rim.b, 3 * 110) << name << " needs a dark outline";
+// 16-bit stereo PCM at 44100 Hz, as the game's mixer expects it.
+Sound ReadWav(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    Sound sound;
+    if (bytes.size() < 12 || bytes.compare(0, 4, "RIFF") != 0) {
+        ADD_FAILURE() << path << " is not a RIFF file";
+        return sound;
     }
-}
-
-TEST(DataFiles, TunnelTextureWrapsWithoutSeams) {
-    SdlSession sdl;
-    Picture texture = Load("data/gfx/background.png");
-    ASSERT_TRUE(texture);
-    for (bool columns : {true, false}) {
-        double steepest = 0;  // the largest step between neighbouring lines inside
-        for (int i = 0; i + 1 < 600; ++i)
-            steepest = std::max(steepest, LineDifference(texture.get(), i, i + 1, columns));
-        double seam = LineDifference(texture.get(), 599, 0, columns);
-        EXPECT_LE(seam, steepest) << (columns ? "left/right" : "top/bottom");
-    }
-}
-
-TEST(DataFiles, ButtonFramesGetBrighterOnHoverAndChangeWhenPressed) {
-    SdlSession sdl;
-    const struct {
-        const char* path;
-        int frame;
-    } buttons[] = {{"data/gfx/MainMenu.png", 150},
-                   {"data/gfx/Start.png", 125},
-                   {"data/gfx/ThrowDice.png", 30}};
-    for (const auto& button : buttons) {
-        Picture strip = Load(button.path);
-        ASSERT_TRUE(strip) << button.path;
-        double normal = Brightness(strip.get(), 0, button.frame);
-        double hovered = Brightness(strip.get(), button.frame, button.frame);
-        double pressed = Brightness(strip.get(), 2 * button.frame, button.frame);
-        EXPECT_GT(hovered, normal + 10) << button.path;
-        EXPECT_GT(std::abs(pressed - normal), 10) << button.path;
-    }
-}
-
-namespace {
-// Counts the separate dark spots in a 60 by 60 die face, away from its rim.
-int CountPips(SDL_Surface* strip, int face) {
-    std::vector<int> seen(60 * 60, 0);
-    auto dark = [&](int x, int y) {
-        SDL_Color c = PixelAt(strip, 60 * (face - 1) + x, y);
-        return c.unused > 128 && std::min(c.r, std::min(c.g, c.b)) < 120;
-    };
-    int spots = 0;
-    for (int y = 6; y < 54; ++y)
-        for (int x = 6; x < 54; ++x) {
-            if (seen[y * 60 + x] || !dark(x, y)) continue;
-            ++spots;
-            std::vector<std::pair<int, int>> stack = {{x, y}};
-            seen[y * 60 + x] = 1;
-            while (!stack.empty()) {
-                auto [px, py] = stack.back();
-                stack.pop_back();
-                const int steps[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
-                for (const auto& s : steps) {
-                    int nx = px + s[0], ny = py + s[1];
-                    if (nx < 6 || ny < 6 || nx >= 54 || ny >= 54) continue;
-                    if (seen[ny * 60 + nx] || !dark(nx, ny)) continue;
-                    seen[ny * 60 + nx] = 1;
-                    stack.push_back({nx, ny});
-                }
+    for (std::size_t at = 12; at + 8 <= bytes.size();) {
+        const std::string id = bytes.substr(at, 4);
+        const std::size_t size = Le32(&bytes[at + 4]), body = at + 8;
+        if (body + size > bytes.size()) break;
+        if (id == "fmt " && size >= 16) {
+            EXPECT_EQ(1u, Le32(&bytes[body]) & 0xffff) << path << ": not PCM";
+            EXPECT_EQ(2u, Le32(&bytes[body]) >> 16) << path << ": not stereo";
+            EXPECT_EQ(static_cast<std::uint32_t>(kRate), Le32(&bytes[body + 4])) << path;
+            EXPECT_EQ(16u, Le32(&bytes[body + 12]) >> 16) << path << ": not 16-bit";
+        } else if (id == "data") {
+            for (std::size_t i = 0; i + 1 < size; i += 2) {
+                std::int16_t v;
+                std::memcpy(&v, &bytes[body + i], 2);
+                sound.samples.push_back(v / 32768.0f);
             }
         }
-    return spots;
-}
-}  // namespace
-
-TEST(DataFiles, DieStripShowsOneToSixPipsLeftToRight) {
-    SdlSession sdl;
-    Picture strip = Load("data/gfx/MyDice.png");
-    ASSERT_TRUE(strip);
-    for (int face = 1; face <= 6; ++face) EXPECT_EQ(face, CountPips(strip.get(), face));
-}
-
-TEST(DataFiles, CheckBoxFramesDifferAndPanelAndLogoFitTheirPlaces) {
-    SdlSession sdl;
-    Picture box = Load("data/gfx/ok.png");
-    ASSERT_TRUE(box);
-    EXPECT_GT(std::abs(Brightness(box.get(), 0, 24) - Brightness(box.get(), 24, 24)), 5);
-    Picture console = Load("data/gfx/console.png");
-    ASSERT_TRUE(console);
-    EXPECT_LE(console->w, 480);  // the die stands at x = 500, the panel at x = 20
-    EXPECT_LE(console->h, 80);
-    EXPECT_GT(Brightness(console.get(), 0, console->w), 600) << "text is drawn over it in blue";
-    Picture logo = Load("data/gfx/Tarvello.png");
-    ASSERT_TRUE(logo);
-    EXPECT_LE(logo->w, 560);
-    EXPECT_LT(logo->h, 170);  // stays above the main menu's panel
-}
-
-TEST(DataFiles, GameFontsOpenAndAreTwoDifferentFaces) {
-    SdlSession sdl;
-    TTF_Font* jester = TTF_OpenFont("data/fonts/Jester.ttf", 24);
-    TTF_Font* neuropol = TTF_OpenFont("data/fonts/Neuropol.ttf", 18);
-    ASSERT_TRUE(jester && neuropol) << TTF_GetError();
-    EXPECT_STRNE(TTF_FontFaceFamilyName(jester), TTF_FontFaceFamilyName(neuropol));
-    int w = 0, h = 0;
-    EXPECT_EQ(0, TTF_SizeText(jester, "Computer ", &w, &h));
-    EXPECT_GT(w, 0);
-    TTF_CloseFont(neuropol);
-    TTF_CloseFont(jester);
-}
-
-TEST(DataFiles, MenuFontKeepsTheSetupScreenInsideTheWindow) {
-    SdlSession sdl;
-    TTF_Font* help = TTF_OpenFont("data/fonts/Jester.ttf", 26);
-    TTF_Font* names = TTF_OpenFont("data/fonts/Jester.ttf", 21);
-    ASSERT_TRUE(help && names) << TTF_GetError();
-    int w = 0;
-    // The widest line of the help text, centred on the 600-pixel window.
-    EXPECT_EQ(0, TTF_SizeText(help, "enter their names; minimal 3 characters,", &w, nullptr));
-    EXPECT_LE(w, 580);
-    // The right-hand seats' name boxes start at x = 375: label plus 152-pixel box.
-    EXPECT_EQ(0, TTF_SizeText(names, "Name: ", &w, nullptr));
-    EXPECT_LE(375 + w + 152, 600);
-    TTF_CloseFont(names);
-    TTF_CloseFont(help);
-}
-
-TEST(DataFiles, SoundsLoadWithTheirLengthsAndStayBelowFullScale) {
-    SdlSession sdl(true);
-    const struct {
-        const char* path;
-        double shortest, longest;
-    } sounds[] = {{"data/sfx/dice.wav", 1.5, 2.5},
-                  {"data/sfx/item_sel.wav", 0.02, 0.3},
-                  {"data/sfx/item_ok.wav", 0.2, 1.5}};
-    for (const auto& sound : sounds) {
-        Mix_Chunk* chunk = Mix_LoadWAV_RW(SDL_RWFromFile(sound.path, "rb"), 1);
-        ASSERT_TRUE(chunk) << sound.path << ": " << Mix_GetError();
-        double seconds = chunk->alen / (44100.0 * 4);  // the mixer holds 16-bit stereo
-        EXPECT_GE(seconds, sound.shortest) << sound.path;
-        EXPECT_LE(seconds, sound.longest) << sound.path;
-        const Sint16* samples = reinterpret_cast<const Sint16*>(chunk->abuf);
-        int peak = 0;
-        for (Uint32 i = 0; i < chunk->alen / 2; ++i)
-            peak = std::max(peak, std::abs(int(samples[i])));
-        EXPECT_GT(peak, 3000) << sound.path << " is nearly silent";
-        EXPECT_LT(peak, 32000) << sound.path << " clips";
-        Mix_FreeChunk(chunk);
+        at = body + size + size % 2;
     }
+    return sound;
 }
 
-TEST(DataFiles, MusicLoadsAndLastsTwentyToSixtySeconds) {
-    SdlSession sdl(true);
-    Mix_Music* music = Mix_LoadMUS("data/music/BGM.ogg");
-    ASSERT_TRUE(music) << Mix_GetError();
-    Mix_FreeMusic(music);
-    // The last Ogg page's granule position is the number of samples per channel.
-    std::ifstream file("data/music/BGM.ogg", std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    size_t last = bytes.rfind("OggS");
-    ASSERT_NE(std::string::npos, last);
-    ASSERT_LE(last + 14, bytes.size());
-    uint64_t granule = 0;
-    for (int i = 7; i >= 0; --i) granule = (granule << 8) | uint8_t(bytes[last + 6 + i]);
-    double seconds = granule / 44100.0;
-    EXPECT_GE(seconds, 20.0);
-    EXPECT_LE(seconds, 60.0);
-}
-
-TEST(DataFiles, SoundEffectsAre16BitPcmAt44100Hz) {
-    for (const char* path :
-         {"data/sfx/dice.wav", "data/sfx/item_sel.wav", "data/sfx/item_ok.wav"}) {
-        std::string header = FileStart(path, 44);
-        ASSERT_EQ(44u, header.size()) << path;
-        EXPECT_EQ("RIFF", header.substr(0, 4)) << path;
-        EXPECT_EQ("WAVE", header.substr(8, 4)) << path;
-        EXPECT_EQ(1u, LittleEndian(header, 20, 2)) << path << " is PCM";
-        EXPECT_EQ(44100u, LittleEndian(header, 24, 4)) << path;
-        EXPECT_EQ(16u, LittleEndian(header, 34, 2)) << path;
+Sound ReadOgg(const std::string& path) {
+    Sound sound;
+    OggVorbis_File file;
+    if (ov_fopen(path.c_str(), &file) != 0) {
+        ADD_FAILURE() << path << " is not Ogg Vorbis";
+        return sound;
     }
-}
-
-TEST(DataFiles, LogoAndButtonsLetTheBackgroundShowAtTheirCorners) {
-    SdlSession sdl;
-    for (const char* path : {"data/gfx/Tarvello.png", "data/gfx/MainMenu.png", "data/gfx/Start.png",
-                             "data/gfx/ThrowDice.png", "data/gfx/MyDice.png"}) {
-        Picture picture = Load(path);
-        ASSERT_TRUE(picture) << path;
-        ASSERT_NE(0u, picture->format->Amask) << path;
-        EXPECT_EQ(0, PixelAt(picture.get(), 0, 0).unused) << path;
-        EXPECT_EQ(0, PixelAt(picture.get(), picture->w - 1, 0).unused) << path;
-    }
-}
-
-TEST(DataFiles, ResultsBackdropIsLightAndCalmForBlackText) {
-    SdlSession sdl;
-    Picture backdrop = Load("data/gfx/Background.png");
-    ASSERT_TRUE(backdrop);
-    double darkest = 255 * 3;
-    for (int y = 0; y < 600; y += 3)
-        for (int x = 0; x < 600; x += 3) {
-            SDL_Color c = PixelAt(backdrop.get(), x, y);
-            darkest = std::min(darkest, double(c.r + c.g + c.b));
+    EXPECT_EQ(2, ov_info(&file, -1)->channels);
+    EXPECT_EQ(kRate, ov_info(&file, -1)->rate);
+    char buffer[8192];
+    int section = 0;
+    for (long got; (got = ov_read(&file, buffer, sizeof buffer, 0, 2, 1, &section)) > 0;) {
+        for (long i = 0; i + 1 < got; i += 2) {
+            std::int16_t v;
+            std::memcpy(&v, buffer + i, 2);
+            sound.samples.push_back(v / 32768.0f);
         }
-    EXPECT_GT(darkest, 3 * 150);
+    }
+    ov_clear(&file);
+    return sound;
 }
+
+double Decibels(double power) { return 10.0 * std::log10(std::max(power, 1e-12)); }
+
+// RMS in dBFS of the 10 ms blocks that rise above -40 dBFS: the part of a sound one hears.
+double AudibleRms(const Sound& sound) {
+    const std::size_t block = kRate / 100 * 2;
+    double sum = 0;
+    std::size_t count = 0;
+    for (std::size_t at = 0; at + block <= sound.samples.size(); at += block) {
+        double power = 0;
+        for (std::size_t i = at; i < at + block; ++i) power += sound.samples[i] * sound.samples[i];
+        if (power / block < 1e-4) continue;
+        sum += power;
+        count += block;
+    }
+    return count ? Decibels(sum / count) : -120.0;
+}
+
+double PeakDb(const Sound& sound) {
+    float peak = 0;
+    for (float v : sound.samples) peak = std::max(peak, std::fabs(v));
+    return 20.0 * std::log10(std::max(peak, 1e-6f));
+}
+
+long Clipped(const Sound& sound) {
+    return std::count_if(sound.samples.begin(), sound.samples.end(),
+                         [](float v) { return v >= 32767 / 32768.0f || v <= -1.0f; });
+}
+
+// Two second-order filters (high pass at low, low pass at high) over each channel.
+Sound Band(const Sound& sound, double low, double high) {
+    Sound out = sound;
+    for (int pass = 0; pass < 2; ++pass) {
+        const double w = 2 * kPi * (pass == 0 ? low : high) / kRate,
+                     alpha = std::sin(w) / std::sqrt(2.0);
+        const double c = std::cos(w), a0 = 1 + alpha;
+        const double edge = pass == 0 ? (1 + c) / 2 : (1 - c) / 2,
+                     middle = pass == 0 ? -(1 + c) : 1 - c;
+        const double b[3] = {edge / a0, middle / a0, edge / a0},
+                     a[2] = {-2 * c / a0, (1 - alpha) / a0};
+        for (int channel = 0; channel < 2; ++channel) {
+            double x1 = 0, x2 = 0, y1 = 0, y2 = 0;
+            for (std::size_t i = channel; i < out.samples.size(); i += 2) {
+                const double x = out.samples[i];
+                const double y = b[0] * x + b[1] * x1 + b[2] * x2 - a[0] * y1 - a[1] * y2;
+                x2 = x1, x1 = x, y2 = y1, y1 = y;
+                out.samples[i] = static_cast<float>(y);
+            }
+        }
+    }
+    return out;
+}
+
+const Sound& Music() {
+    static const Sound music = ReadOgg(kData + "/music/BGM.ogg");
+    return music;
+}
+
+class EffectLevel : public testing::TestWithParam<const char*> {};
+
+TEST_P(EffectLevel, SitsWithinEightDecibelsOfTheMusicWithoutClipping) {
+    const Sound effect = ReadWav(kData + "/sfx/" + GetParam());
+    ASSERT_GT(effect.Frames(), 0u);
+    EXPECT_NEAR(AudibleRms(Music()), AudibleRms(effect), 8.0);
+    EXPECT_LE(PeakDb(effect), -1.0);
+    EXPECT_EQ(0, Clipped(effect));
+}
+
+INSTANTIATE_TEST_SUITE_P(Effects, EffectLevel,
+                         testing::Values("dice.wav", "item_sel.wav", "item_ok.wav"));
+
+TEST(EffectShape, DiceRollsForTwoSecondsAndTheTickStandsOutInTheMelodysBand) {
+    EXPECT_EQ(2u * kRate, ReadWav(kData + "/sfx/dice.wav").Frames());
+    const double tick = AudibleRms(Band(ReadWav(kData + "/sfx/item_sel.wav"), 1000, 3000));
+    EXPECT_GE(tick - AudibleRms(Band(Music(), 1000, 3000)), 10.0);
+}
+
+// The loudest sample of each half-millisecond rises from 10 % to 90 % of the way to the level
+// the note reaches: a stroke that starts at once is heard as a click.
+TEST(EffectShape, EachNoteOfTheChimeRisesOverThreeToFiveMilliseconds) {
+    const Sound chime = ReadWav(kData + "/sfx/item_ok.wav");
+    const std::size_t window = kRate / 2000;
+    std::vector<float> envelope;
+    for (std::size_t at = 0; at + window <= chime.Frames(); at += window) {
+        float peak = 0;
+        for (std::size_t i = at; i < at + window; ++i)
+            peak = std::max(peak, std::fabs(chime.samples[2 * i]));
+        envelope.push_back(peak);
+    }
+    ASSERT_GT(envelope.size(), 200u);
+    for (std::size_t onset : {0u, 150u}) {  // the notes start at 0 and 75 ms
+        const float before = onset ? envelope[onset - 1] : 0.0f;
+        const float top = *std::max_element(&envelope[onset], &envelope[onset + 20]);
+        std::size_t low = onset, high = onset;
+        while (envelope[low] < before + 0.1f * (top - before)) ++low;
+        while (envelope[high] < before + 0.9f * (top - before)) ++high;
+        const double rise = (high - low) / 2.0;
+        EXPECT_GE(rise, 2.5) << "note at " << onset / 2 << " ms";
+        EXPECT_LE(rise, 5.0) << "note at " << onset / 2 << " ms";
+    }
+}
+
+TEST(MusicLoop, LastsAMinuteOrMoreAndJoinsItsEndToItsStartWithoutAClick) {
+    const Sound& music = Music();
+    EXPECT_GE(music.Frames(), 60u * kRate);
+    EXPECT_LE(music.Frames(), 90u * kRate);
+    EXPECT_LE(PeakDb(music), -1.0);
+    EXPECT_EQ(0, Clipped(music));
+    ASSERT_GT(music.Frames(), 2u);
+    for (std::size_t channel = 0; channel < 2; ++channel) {
+        std::vector<float> steps;
+        for (std::size_t i = channel; i + 2 < music.samples.size(); i += 2)
+            steps.push_back(std::fabs(music.samples[i + 2] - music.samples[i]));
+        std::nth_element(steps.begin(), steps.begin() + steps.size() / 2, steps.end());
+        const float seam =
+            std::fabs(music.samples[channel] - music.samples[music.samples.size() - 2 + channel]);
+        EXPECT_LE(seam, steps[steps.size() / 2]) << "channel " << channel;
+    }
+}
+
+// The backdrop is the tunnel's texture, magnified there: a hard edge becomes a stair.
+TEST(Backdrop, WrapsBothWaysWithOnlySoftSteps) {
+    png_image image;
+    std::memset(&image, 0, sizeof image);
+    image.version = PNG_IMAGE_VERSION;
+    ASSERT_TRUE(png_image_begin_read_from_file(&image, (kData + "/gfx/background.png").c_str()));
+    image.format = PNG_FORMAT_RGB;
+    std::vector<unsigned char> rgb(PNG_IMAGE_SIZE(image));
+    ASSERT_TRUE(png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr));
+    ASSERT_EQ(600u, image.width);
+    ASSERT_EQ(600u, image.height);
+    auto step = [&](int x0, int y0, int x1, int y1) {
+        int largest = 0;
+        for (int k = 0; k < 3; ++k)
+            largest = std::max(
+                largest, std::abs(rgb[(y0 * 600 + x0) * 3 + k] - rgb[(y1 * 600 + x1) * 3 + k]));
+        return largest;
+    };
+    int inside = 0, seam = 0;
+    for (int y = 0; y < 600; ++y)
+        for (int x = 0; x < 600; ++x) {
+            int across = std::max(step(x, y, (x + 1) % 600, y), step(x, y, x, (y + 1) % 600));
+            int& largest = x == 599 || y == 599 ? seam : inside;
+            largest = std::max(largest, across);
+        }
+    EXPECT_LE(inside, 40);
+    EXPECT_LE(seam, inside);
+}
+
+}  // namespace
