@@ -142,6 +142,8 @@ TEST_F(TextBoxTest, BoxIsWhiteInsideAOnePixelBlackFrame) {
     const int bottom = BoxY + box->GetHeight() - 1;
     EXPECT_EQ(Rgb(0, 0, 0), PixelColour(screen, left, BoxY));
     EXPECT_EQ(Rgb(0, 0, 0), PixelColour(screen, right, bottom));
+    EXPECT_EQ(Rgb(0, 0, 0), PixelColour(screen, left + 20, bottom));
+    EXPECT_EQ(Rgb(0, 0, 0), PixelColour(screen, right, BoxY + 5));
     EXPECT_EQ(Rgb(255, 255, 255), PixelColour(screen, left + 1, BoxY + 1));
     EXPECT_EQ(Rgb(255, 255, 255), PixelColour(screen, right - 1, bottom - 1));
     EXPECT_EQ(Rgb(0, 0, 255), PixelColour(screen, right + 1, BoxY));
