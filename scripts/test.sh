@@ -16,4 +16,5 @@ cmake --build build -j"$jobs"
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DTARVELLO_WERROR=ON \
   -DTARVELLO_SANITIZE=ON -DTARVELLO_BENCHMARKS=OFF >/dev/null
 cmake --build build-sanitize --target tarvello_tests tarvello_datagen_tests -j"$jobs"
-(cd build-sanitize && TARVELLO_SIM_GAMES=200 ctest --output-on-failure -j"$jobs" -E "^window\.")
+# The generator's checks (data.*) run in the plain build: they test the files, not the game.
+(cd build-sanitize && TARVELLO_SIM_GAMES=200 ctest --output-on-failure -j"$jobs" -E "^(window|data)\.")
