@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <vector>
 
-// One complete game of four computer seats, played by the real referee, players, board and
-// console in 20 ms updates of a stand-in clock, without drawing. SDL must be running
-// (BenchSdl) because the game loads its pictures, fonts and sounds.
+// One complete game of computer seats on the simulation test's table: the real referee,
+// players, board and console in 20 ms updates of the fake clock, without drawing. SDL must be
+// running (BenchSdl) because the game loads its pictures, fonts and sounds.
 struct BenchGameResult {
     bool ended = false;
     long updates = 0;
@@ -18,7 +18,7 @@ struct BenchGameResult {
 BenchGameResult PlayComputerGame(uint32_t seed, int seats = 4);
 
 // Starts SDL with dummy drivers, a 600 by 600 screen, the font library and the mixer on first
-// use, and installs the stand-in clock; both stay for the rest of the run.
+// use; it stays for the rest of the run.
 void BenchSdl();
 
 #endif

@@ -10,7 +10,8 @@ packages=(build-essential cmake pkg-config
   fonts-dejavu-core fonts-freefont-ttf fonts-liberation2
   libgtest-dev libbenchmark-dev)
 if [ "${1:-}" = "--test" ]; then
-  packages+=(xvfb xauth xdotool imagemagick desktop-file-utils appstream groff-base)
+  packages+=(xvfb xauth xdotool imagemagick desktop-file-utils appstream groff-base
+    clang-format cppcheck)
 elif [ "${1:-}" = "--package" ]; then
   packages+=(dpkg-dev debhelper lintian)
 fi

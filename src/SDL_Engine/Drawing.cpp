@@ -130,27 +130,46 @@ void DrawLine(SDL_Surface* surface, Uint32 pixel, int x1, int y1, int x2, int y2
     if (!surface || (x1 == x2 && y1 == y2)) return;
     PixelLock lock(surface);
     if (!lock.Ok()) return;
-    // 64-bit error terms, so lines between far-apart points cannot overflow.
+    // Bresenham's walk along the major axis: step i lands on major + i and minor + k(i), where
+    // k(i) is dMinor * i / dMajor rounded half up. Only the steps whose major coordinate lies on
+    // the surface are walked, so far-apart end points cost no more than near ones.
     const long long dx = std::llabs(static_cast<long long>(x2) - x1);
     const long long dy = std::llabs(static_cast<long long>(y2) - y1);
     const bool xMajor = dx >= dy;
-    const long long count = (xMajor ? dx : dy) + 1;
-    long long d = xMajor ? 2 * dy - dx : 2 * dx - dy;
-    const long long dinc1 = xMajor ? 2 * dy : 2 * dx;
-    const long long dinc2 = xMajor ? 2 * (dy - dx) : 2 * (dx - dy);
-    int step1x = xMajor ? 1 : 0, step1y = xMajor ? 0 : 1;
-    int step2x = 1, step2y = 1;
-    if (x1 > x2) step1x = -step1x, step2x = -step2x;
-    if (y1 > y2) step1y = -step1y, step2y = -step2y;
-    int x = x1, y = y1;
-    for (long long i = 1; i < count; ++i) {
-        PutPixel(surface, x, y, pixel);
-        if (d < 0) {
-            d += dinc1;
-            x += step1x, y += step1y;
+    const long long dMajor = xMajor ? dx : dy, dMinor = xMajor ? dy : dx;
+    const long long major = xMajor ? x1 : y1, minor = xMajor ? y1 : x1;
+    const int majorStep = (xMajor ? x1 > x2 : y1 > y2) ? -1 : 1;
+    const int minorStep = (xMajor ? y1 > y2 : x1 > x2) ? -1 : 1;
+    const long long size = xMajor ? surface->w : surface->h;
+    // Steps 0 .. dMajor - 1 (the end point is left out) whose major coordinate is on the surface.
+    long long first = majorStep > 0 ? -major : major - (size - 1);
+    long long last = majorStep > 0 ? size - 1 - major : major;
+    first = std::max(first, 0LL);
+    last = std::min(last, dMajor - 1);
+    if (first > last) return;
+    // k(first) and the decision value there, without overflow: dMinor * first < 2^64.
+    const unsigned long long product =
+        static_cast<unsigned long long>(dMinor) * static_cast<unsigned long long>(first);
+    const long long whole =
+        static_cast<long long>(product / static_cast<unsigned long long>(dMajor));
+    const long long rest =
+        static_cast<long long>(product % static_cast<unsigned long long>(dMajor));
+    const long long up = 2 * rest >= dMajor ? 1 : 0;
+    long long k = whole + up;
+    long long d = 2 * (rest + dMinor - up * dMajor) - dMajor;
+    for (long long i = first; i <= last; ++i) {
+        const int a = static_cast<int>(major + majorStep * i);
+        const int b = static_cast<int>(minor + minorStep * k);
+        if (xMajor) {
+            PutPixel(surface, a, b, pixel);
         } else {
-            d += dinc2;
-            x += step2x, y += step2y;
+            PutPixel(surface, b, a, pixel);
+        }
+        if (d < 0) {
+            d += 2 * dMinor;
+        } else {
+            d += 2 * (dMinor - dMajor);
+            ++k;
         }
     }
 }

@@ -29,7 +29,7 @@ unsigned MenuControl::Previous() {
 
 int MenuControl::Choose() {
     if (selected >= EntryCount(currentList)) return -1;
-    MenuItem& entry = currentList->At(selected);
+    const MenuItem& entry = currentList->At(selected);
     if (!entry.GetSubMenu()) return entry.GetId();
     currentList = entry.GetSubMenu();
     selected = 0;

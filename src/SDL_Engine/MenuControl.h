@@ -7,7 +7,6 @@ class cMenu;
 class MenuControl {
   public:
     explicit MenuControl(cMenu* list);
-    virtual ~MenuControl();
 
     unsigned Next();
     unsigned Previous();
@@ -15,6 +14,7 @@ class MenuControl {
     int Choose();
     // Lists the current entries on standard output, marking the selected one with " <-".
     virtual void Print();
+    virtual ~MenuControl();
 
     unsigned GetSelected() const { return selected; }
     cMenu* GetCurrentList() const { return currentList; }

@@ -12,6 +12,10 @@ class MersenneTwister {
     // process clock.
     MersenneTwister();
 
+    // Seeds from the first 624 words of the file when it has them, else from the time and the
+    // process clock, so two generators seeded in the same second still differ.
+    void SeedFrom(const char* randomSource);
+
     void init_genrand(uint32_t seed);
     void init_by_array(const uint32_t* key, int length);
     uint32_t genrand_int32();
@@ -20,9 +24,7 @@ class MersenneTwister {
     uint32_t RandomInt(uint32_t n);
 
   private:
-    void SeedFromSystem();
     void Regenerate();
-    static uint32_t Hash(uint32_t t, uint32_t c);
 
     uint32_t state[N];
     int next;

@@ -52,6 +52,7 @@ void SDL_Engine::Init() {
     static bool quitRegistered = false;
     if (!quitRegistered) quitRegistered = std::atexit(SDL_Quit) == 0;
     startTime = Clock::Ticks();
+    timer.nextStep = startTime;
     Line("SDL_Engine: SDL_Initialized");
 
     window.Forget();
@@ -121,11 +122,11 @@ bool SDL_Engine::RunFrame() {
         }
     }
     timer.now = Clock::Ticks();
-    if (timer.now <= timer.nextStep) {
+    if (!StepDue()) {
         Clock::Delay(1);
         return running;
     }
-    while (timer.nextStep < timer.now) {
+    while (StepDue()) {
         timer.nextStep += timer.step;
         if (!states.empty()) states.back()->Update();
     }
@@ -135,6 +136,9 @@ bool SDL_Engine::RunFrame() {
     }
     return running;
 }
+
+// The tick count wraps after 49.7 days; the signed difference keeps the comparison right across it.
+bool SDL_Engine::StepDue() const { return static_cast<Sint32>(timer.now - timer.nextStep) > 0; }
 
 void SDL_Engine::Dispatch(SDL_Event* event) {
     if (states.empty()) return;

@@ -51,6 +51,8 @@ class SDL_Engine {
 
     void Init();
     void Dispatch(SDL_Event* event);
+    // True while the tick count is past the next logic step.
+    bool StepDue() const;
     // Runs the state's Init; a state whose Init raises is freed before the error goes on.
     bool StartState(SDL_GameState* state);
     void RemoveTopState();

@@ -14,7 +14,6 @@ class SDL_Widget {
     SDL_Widget(SurfaceHolder* image, int x, int y, int width, int height);
     // Loads its own picture from file; raises SDL_Exception when it cannot.
     SDL_Widget(const std::string& file, int x, int y, int width, int height);
-    virtual ~SDL_Widget();
 
     SDL_Widget(const SDL_Widget&) = delete;
     SDL_Widget& operator=(const SDL_Widget&) = delete;
@@ -25,6 +24,7 @@ class SDL_Widget {
     virtual bool OnMouseDown(int x, int y);
     virtual void OnMouseUp(int x, int y);
     virtual void Draw(SDL_Surface* screen) = 0;
+    virtual ~SDL_Widget();
 
     void SetX(int newX) { x = newX; }
     void SetY(int newY) { y = newY; }

@@ -26,11 +26,11 @@ int GetLineSkip(FontHolder* font) {
     return font && font->Get() ? TTF_FontLineSkip(font->Get()) : 0;
 }
 
-int GetTextHeight(FontHolder* font, std::string text) {
+int GetTextHeight(FontHolder* font, const std::string& text) {
     return GetLineSkip(font) * (1 + static_cast<int>(std::count(text.begin(), text.end(), '\n')));
 }
 
-int GetTextWidth(FontHolder* font, std::string text) {
+int GetTextWidth(FontHolder* font, const std::string& text) {
     if (!font || !font->Get()) return 0;
     int widest = 0;
     for (const std::string& line : SplitLines(text)) {
@@ -43,7 +43,7 @@ int GetTextWidth(FontHolder* font, std::string text) {
 }
 
 void DrawText(FontHolder* font, SDL_Surface* target, SDL_Color colour, int x, int y,
-              std::string text) {
+              const std::string& text) {
     if (!font || !font->Get()) return;
     const int skip = GetLineSkip(font);
     std::vector<std::string> lines = SplitLines(text);

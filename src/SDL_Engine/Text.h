@@ -9,10 +9,10 @@ class FontHolder;
 
 // Text of one or more lines split at line feeds, left-aligned; callers centre by measuring.
 int GetLineSkip(FontHolder* font);
-int GetTextHeight(FontHolder* font, std::string text);
-int GetTextWidth(FontHolder* font, std::string text);
+int GetTextHeight(FontHolder* font, const std::string& text);
+int GetTextWidth(FontHolder* font, const std::string& text);
 // Line i has its top-left corner at (x, y + i * line skip); empty lines keep their place.
 void DrawText(FontHolder* font, SDL_Surface* target, SDL_Color colour, int x, int y,
-              std::string text);
+              const std::string& text);
 
 #endif

@@ -11,7 +11,7 @@ class FontHolder;
 class SurfaceHolder;
 
 // The end of a game: the players in finishing order and the time played, drawn once.
-class GameResults : public SDL_GameState {
+class GameResults final : public SDL_GameState {
   public:
     static const int kMainMenuCode = 3;
 

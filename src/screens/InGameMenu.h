@@ -8,7 +8,7 @@ class SDL_Menu;
 class SoundHolder;
 
 // The pause menu over a running game: abort it, resume it or leave the program.
-class InGameMenu : public SDL_GameState {
+class InGameMenu final : public SDL_GameState {
   public:
     enum Command { ExitGame = 102, AbortGame = 103, ResumeGame = 104 };
 

@@ -12,7 +12,7 @@ class TunnelEffect;
 
 // The hub of the program: new game, options (full screen, music, sound) and exit, over the
 // tunnel with the logo and the music.
-class MainMenu : public SDL_GameState {
+class MainMenu final : public SDL_GameState {
   public:
     enum Command {
         NewGame = 100,

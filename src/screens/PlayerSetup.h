@@ -12,7 +12,7 @@ class SDL_CheckBoxList;
 class SDL_TextBox;
 
 // The seats of the next game: a name and Human or Computer for each colour, then Start.
-class PlayerSetup : public SDL_GameState {
+class PlayerSetup final : public SDL_GameState {
   public:
     static const int kStartCode = 2;
 

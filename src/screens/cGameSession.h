@@ -14,7 +14,7 @@ class LudoPlayer;
 
 // A game of Ludo being played: the board, the players, the message panel, the referee and the
 // throw button.
-class cGameSession : public SDL_GameState {
+class cGameSession final : public SDL_GameState {
   public:
     static const int kThrowCode = 1;
     static const int kGameOverCode = 670;

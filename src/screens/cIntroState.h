@@ -8,7 +8,7 @@
 class FadeImage;
 
 // The opening screen: two splash pictures fading in and out, then the main menu.
-class cIntroState : public SDL_GameState {
+class cIntroState final : public SDL_GameState {
   public:
     // The user event code that tells the intro its last picture has gone.
     static const int kIntroFinished = 301;

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
+#include "SDL_Engine/Drawing.h"
 #include "SDL_Engine/FontHolder.h"
 #include "SDL_Engine/ResourceCounters.h"
 #include "SDL_Engine/SDL_CheckBox.h"
@@ -116,14 +118,38 @@ TEST_F(CheckBoxListTest, DeletingListFreesSharedPictureAndFontOnce) {
     EXPECT_EQ(fontsBefore, FontCount);
 }
 
+// Rows are as tall as the box or the font's line skip, whichever is taller; labels stand at
+// the top of their rows.
 TEST(CheckBoxListRows, RowHeightIsTheTallerOfBoxAndLineSkip) {
     SdlSession sdl;
-    const std::string path = MakeFramePicture("tall", 10, 80, {Unticked, Ticked});
-    SDL_CheckBoxList list(FontFile, path, 21, 0, 0, 10, 80);
-    EXPECT_EQ(80, list.GetRowHeight());
-    list.AddItem("x", 1);
-    list.AddItem("y", 2);
-    EXPECT_EQ(80, list.GetBox(1)->GetY());
+    FontHolder font(FontFile, 21);
+    const int skip = GetLineSkip(&font);
+    ASSERT_GT(skip, 10);
+    for (int boxHeight : {10, 80}) {
+        const std::string path = MakeFramePicture("rows", 10, boxHeight, {Unticked, Ticked});
+        SDL_CheckBoxList list(FontFile, path, 21, 0, 0, 10, boxHeight);
+        const int row = std::max(skip, boxHeight);
+        EXPECT_EQ(row, list.GetRowHeight());
+        list.AddItem("x", 1);
+        list.AddItem("y", 2);
+        EXPECT_EQ(row, list.GetBox(1)->GetY());
+        SDL_Surface* screen = sdl.Screen();
+        SDL_Surface* expected = CreateSurface(600, 600, 0);
+        FillSurface(screen, Paper);
+        FillSurface(expected, Paper);
+        list.Draw(screen);
+        list.GetBox(0)->Draw(expected);
+        list.GetBox(1)->Draw(expected);
+        DrawText(&font, expected, Rgb(0, 0, 0), 0, 0, "x");
+        DrawText(&font, expected, Rgb(0, 0, 0), 0, row, "y");
+        int differing = 0;
+        for (int y = 0; y < 200; ++y) {
+            for (int x = 0; x < 60; ++x)
+                differing += PixelColour(screen, x, y) != PixelColour(expected, x, y);
+        }
+        SDL_FreeSurface(expected);
+        EXPECT_EQ(0, differing) << "box " << boxHeight;
+    }
 }
 
 TEST(CheckBoxListRows, MissingFontRaisesAndLeavesNothingBehind) {

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
+#include <limits>
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -34,49 +37,74 @@ class DrawingTest : public ::testing::Test {
     std::vector<std::unique_ptr<TestSurface>> surfaces;
 };
 
-struct LineCase {
-    int x1, y1, x2, y2;
-    PixelSet expected;
+// The plain walk: one step per pixel from the start up to, not including, the end point.
+PixelSet WalkLine(int width, int height, long long x1, long long y1, long long x2, long long y2) {
+    PixelSet pixels;
+    const long long dx = std::llabs(x2 - x1), dy = std::llabs(y2 - y1);
+    const long long sx = x1 > x2 ? -1 : 1, sy = y1 > y2 ? -1 : 1;
+    const bool xMajor = dx >= dy;
+    const long long steps = xMajor ? dx : dy;
+    long long d = xMajor ? 2 * dy - dx : 2 * dx - dy;
+    for (long long i = 0, x = x1, y = y1; i < steps; ++i) {
+        if (x >= 0 && y >= 0 && x < width && y < height) pixels.insert({int(x), int(y)});
+        const bool diagonal = d >= 0;
+        d += diagonal ? 2 * ((xMajor ? dy : dx) - steps) : 2 * (xMajor ? dy : dx);
+        if (xMajor || diagonal) x += sx;
+        if (!xMajor || diagonal) y += sy;
+    }
+    return pixels;
+}
+
+TEST_F(DrawingTest, LinesDrawTheSamePixelsAsThePlainWalkInEveryDirectionAndDistance) {
+    std::mt19937 random(7);
+    SDL_Surface* surface = Blank(23, 17);
+    for (int round = 0; round < 3000; ++round) {
+        // Near lines, lines from far away and lines between far-apart points.
+        const int reach = round % 3 == 0 ? 30 : round % 3 == 1 ? 3000 : 100000;
+        std::uniform_int_distribution<int> coordinate(-reach, reach);
+        const int x1 = coordinate(random), y1 = coordinate(random);
+        const int x2 = round % 5 == 0 ? x1 + round % 7 - 3 : coordinate(random);
+        const int y2 = round % 5 == 0 ? y1 : coordinate(random);
+        SDL_FillRect(surface, nullptr, 0);
+        DrawLine(surface, Ink, x1, y1, x2, y2);
+        ASSERT_EQ(WalkLine(23, 17, x1, y1, x2, y2), SetPixels(surface))
+            << x1 << "," << y1 << " to " << x2 << "," << y2;
+    }
+}
+
+struct FarLineCase {
+    const char* name;
+    long long x1, y1, x2, y2;
+    int column, row;  // the visible pixels are (column + k * dc, row + k * dr), k = 0 .. 9
+    int dc, dr;
 };
 
-class DrawLineTest : public DrawingTest, public ::testing::WithParamInterface<LineCase> {};
+class FarLineTest : public DrawingTest, public ::testing::WithParamInterface<FarLineCase> {};
 
-TEST_P(DrawLineTest, CoversPixelsFromStartUpToButNotIncludingTheEnd) {
-    const LineCase& line = GetParam();
-    SDL_Surface* surface = Blank(20, 20);
-    DrawLine(surface, Ink, line.x1, line.y1, line.x2, line.y2);
-    EXPECT_EQ(line.expected, SetPixels(surface));
-}
-
-INSTANTIATE_TEST_SUITE_P(Octants, DrawLineTest,
-                         ::testing::Values(LineCase{10, 5, 13, 5, {{10, 5}, {11, 5}, {12, 5}}},
-                                           LineCase{13, 5, 10, 5, {{13, 5}, {12, 5}, {11, 5}}},
-                                           LineCase{10, 5, 10, 5, {}},
-                                           LineCase{3, 3, 0, 0, {{3, 3}, {2, 2}, {1, 1}}},
-                                           LineCase{0, 0, 4, 2, {{0, 0}, {1, 1}, {2, 1}, {3, 2}}},
-                                           LineCase{0, 0, 2, 4, {{0, 0}, {1, 1}, {1, 2}, {2, 3}}},
-                                           LineCase{4, 0, 0, 2, {{4, 0}, {3, 1}, {2, 1}, {1, 2}}},
-                                           LineCase{0, 4, 2, 0, {{0, 4}, {1, 3}, {1, 2}, {2, 1}}},
-                                           LineCase{2, 0, 0, 4, {{2, 0}, {1, 1}, {1, 2}, {0, 3}}},
-                                           LineCase{5, 9, 5, 6, {{5, 9}, {5, 8}, {5, 7}}},
-                                           LineCase{-2, 1, 3, 1, {{0, 1}, {1, 1}, {2, 1}}},
-                                           LineCase{18, 3, 25, 3, {{18, 3}, {19, 3}}}));
-
-TEST_F(DrawingTest, DiagonalLineLeavesOutItsEndPoint) {
-    SDL_Surface* surface = Blank(100, 100);
-    DrawLine(surface, Ink, 0, 95, 95, 0);
-    PixelSet expected;
-    for (int k = 0; k < 95; ++k) expected.insert({k, 95 - k});
-    EXPECT_EQ(expected, SetPixels(surface));
-}
-
-TEST_F(DrawingTest, LineBetweenFarApartPointsDrawsOnlyItsVisiblePart) {
+// Lines between the int range's ends would take billions of steps to walk; the surface only
+// sees a few of them, and those must come out at once and exactly where the walk puts them.
+TEST_P(FarLineTest, DrawsOnlyItsVisiblePartAtOnce) {
+    const FarLineCase& line = GetParam();
     SDL_Surface* surface = Blank(10, 10);
-    DrawLine(surface, Ink, -2000000000, 4, 5, 4);
+    DrawLine(surface, Ink, int(line.x1), int(line.y1), int(line.x2), int(line.y2));
     PixelSet expected;
-    for (int x = 0; x < 5; ++x) expected.insert({x, 4});
+    for (int k = 0; k < 10; ++k)
+        expected.insert({line.column + k * line.dc, line.row + k * line.dr});
     EXPECT_EQ(expected, SetPixels(surface));
 }
+
+const long long Low = std::numeric_limits<int>::min(), High = std::numeric_limits<int>::max();
+
+INSTANTIATE_TEST_SUITE_P(
+    Ends, FarLineTest,
+    ::testing::Values(FarLineCase{"Diagonal", Low, Low, High, High, 0, 0, 1, 1},
+                      FarLineCase{"BackwardsDiagonal", High, High, Low, Low, 0, 0, 1, 1},
+                      // one row down exactly half way, which is column 0
+                      FarLineCase{"HalfwayStep", Low, 0, High, 1, 0, 1, 1, 0},
+                      FarLineCase{"HalfwayStepUp", Low, 1, High, 0, 0, 0, 1, 0},
+                      FarLineCase{"Steep", -1, Low, 1, High, 0, 0, 0, 1},
+                      FarLineCase{"SteepBackwards", 9, High, 9, Low, 9, 0, 0, 1}),
+    [](const ::testing::TestParamInfo<FarLineCase>& info) { return info.param.name; });
 
 TEST_F(DrawingTest, FlatBottomTriangleLeavesApexRowEmptyAndFillsBaseUpToRightEdge) {
     SDL_Surface* surface = Blank(30, 30);
@@ -92,6 +120,16 @@ TEST_F(DrawingTest, FlatTopTriangleFillsBaseRowAndLeavesApexRowEmpty) {
     std::vector<std::pair<int, int>> spans;
     for (int y = 0; y <= 10; ++y) spans.push_back({y, 20 - y});
     EXPECT_EQ(Rows(spans), SetPixels(surface));
+}
+
+// Edges one and a half pixels apart per row: a row ends at the edge rounded half up.
+TEST_F(DrawingTest, FlatTriangleRowsEndAtTheEdgeRoundedHalfUp) {
+    SDL_Surface* surface = Blank(30, 30);
+    FillFlatBottomTriangle(surface, 0, 0, 0, 4, 6, 4, 255, 255, 255);
+    EXPECT_EQ(Rows({{0, 0}, {0, 2}, {0, 3}, {0, 5}, {0, 6}}), SetPixels(surface));
+    SDL_FillRect(surface, nullptr, 0);
+    FillFlatTopTriangle(surface, 0, 4, 6, 0, 0, 0, 255, 255, 255);
+    EXPECT_EQ(Rows({{0, 6}, {0, 5}, {0, 3}, {0, 2}, {0, 0}}), SetPixels(surface));
 }
 
 TEST_F(DrawingTest, FlatTrianglesWithBaseNotLevelDrawNothing) {

@@ -57,6 +57,24 @@ TEST_F(MainLoop, ALongStallRunsEveryMissedStepBeforeOneDraw) {
     EXPECT_EQ(1, state->draws);
 }
 
+// The tick count wraps to 0 after 49.7 days; a game left running that long goes on stepping.
+TEST_F(MainLoop, StepsGoOnAtFiftyASecondAcrossTheWrapOfTheTickCount) {
+    DestroyAndCapture();
+    const Uint32 start = 0xFFFFFFF0u;
+    clock.Set(start);
+    testing::internal::CaptureStdout();
+    SDL_Engine::CreateInstance("Tarvello");
+    testing::internal::GetCapturedStdout();
+    engine = SDL_Engine::GetInstance();
+    RecordingState* state = Push();
+    clock.Set(0xFFFFFFFFu);
+    engine->RunFrame();
+    EXPECT_EQ(1, state->updates);
+    while (static_cast<Uint32>(FakeClock::Now() - start) < 1000) engine->RunFrame();
+    EXPECT_EQ(50, state->updates);
+    EXPECT_EQ(50, state->draws);
+}
+
 TEST_F(MainLoop, TakesOneEventPerPass) {
     Push();
     for (int i = 0; i < 3; ++i) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -24,52 +25,66 @@ TEST(MersenneTwister, ArraySeedMatchesTheReferenceSequence) {
     EXPECT_EQ(477289528u, generator.genrand_int32());
 }
 
-TEST(MersenneTwister, SequenceCarriesOnAcrossRegeneration) {
-    // The reference's 1000th output for the array seed, which lies past the first regeneration.
+TEST(MersenneTwister, SequenceCarriesOnAcrossRegenerations) {
+    // The reference's 1000th and 2000th outputs for the array seed, and a running hash of all
+    // 2000, which spans three blocks of 624 words.
     MersenneTwister generator;
     const uint32_t key[] = {0x123, 0x234, 0x345, 0x456};
     generator.init_by_array(key, 4);
-    uint32_t last = 0;
-    for (int i = 0; i < 1000; ++i) last = generator.genrand_int32();
-    EXPECT_EQ(3460025646u, last);
-}
-
-TEST(MersenneTwister, TwoSystemSeededGeneratorsDiffer) {
-    MersenneTwister first;
-    MersenneTwister second;
-    EXPECT_NE(first.genrand_int32(), second.genrand_int32());
-}
-
-// Each case: a bound and the mask RandomInt must apply to the raw outputs for it.
-struct MaskCase {
-    uint32_t bound;
-    uint32_t mask;
-};
-
-class RandomIntMask : public testing::TestWithParam<MaskCase> {};
-
-TEST_P(RandomIntMask, KeepsMaskedDrawsAndRejectsThoseAboveTheBound) {
-    const MaskCase c = GetParam();
-    MersenneTwister reference;
-    MersenneTwister generator;
-    reference.init_genrand(42);
-    generator.init_genrand(42);
-    for (int i = 0; i < 2000; ++i) {
-        uint32_t expected;
-        do {
-            expected = reference.genrand_int32() & c.mask;
-        } while (expected > c.bound - 1u);
-        ASSERT_EQ(expected, generator.RandomInt(c.bound)) << "draw " << i;
+    uint32_t hash = 0, output = 0;
+    for (int i = 1; i <= 2000; ++i) {
+        output = generator.genrand_int32();
+        hash = hash * 31u + output;
+        if (i == 1000) {
+            EXPECT_EQ(3460025646u, output);
+        }
     }
+    EXPECT_EQ(3099126062u, output);
+    EXPECT_EQ(3297158250u, hash);
 }
 
-INSTANTIATE_TEST_SUITE_P(Bounds, RandomIntMask,
-                         testing::Values(MaskCase{1, 0u}, MaskCase{4, 3u}, MaskCase{6, 7u},
-                                         MaskCase{2, 1u}, MaskCase{3, 3u},
-                                         MaskCase{0, 0xFFFFFFFFu}),
-                         [](const testing::TestParamInfo<MaskCase>& info) {
-                             return "Bound" + std::to_string(info.param.bound);
-                         });
+// A file of random words as /dev/urandom gives them.
+std::string WordsFile(const std::vector<uint32_t>& words) {
+    const std::string path = testing::TempDir() + "tarvello-seed-words";
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    std::fwrite(words.data(), sizeof(uint32_t), words.size(), file);
+    std::fclose(file);
+    return path;
+}
+
+TEST(MersenneTwister, SeedsFromTheRandomSourceOrElseFromTheTime) {
+    std::vector<uint32_t> words(MersenneTwister::N);
+    for (std::size_t i = 0; i < words.size(); ++i) words[i] = uint32_t(i * 2654435761u);
+    MersenneTwister reference, seeded;
+    reference.init_by_array(words.data(), MersenneTwister::N);
+    seeded.SeedFrom(WordsFile(words).c_str());
+    for (int i = 0; i < 700; ++i) ASSERT_EQ(reference.genrand_int32(), seeded.genrand_int32());
+
+    // A source that runs dry or cannot be opened: the time, different on every seeding.
+    words.pop_back();
+    const std::string dryFile = WordsFile(words);
+    MersenneTwister dry1, dry2, missing;
+    dry1.SeedFrom(dryFile.c_str());
+    dry2.SeedFrom(dryFile.c_str());
+    missing.SeedFrom("/nonexistent/random");
+    const uint32_t first = dry1.genrand_int32();
+    EXPECT_NE(first, dry2.genrand_int32());
+    EXPECT_NE(first, missing.genrand_int32());
+    MersenneTwister system1, system2;
+    EXPECT_NE(system1.genrand_int32(), system2.genrand_int32());
+}
+
+// Die throws and the computer's choices: the reference outputs masked to 3 bits for 6 and 7,
+// 2 bits for 3 and 4, 1 bit for 2, those at or above the bound skipped.
+TEST(RandomInt, GivesTheKnownDrawsBelowItsBound) {
+    MersenneTwister generator;
+    generator.init_genrand(5489);
+    std::vector<uint32_t> draws;
+    for (uint32_t bound : {6u, 6u, 6u, 6u, 4u, 4u, 3u, 3u, 2u, 2u, 7u, 7u}) {
+        draws.push_back(generator.RandomInt(bound));
+    }
+    EXPECT_EQ((std::vector<uint32_t>{4, 1, 4, 5, 1, 2, 1, 0, 0, 1, 0, 4}), draws);
+}
 
 TEST(RandomInt, BoundOfOneStillConsumesAnOutput) {
     MersenneTwister generator;

@@ -171,6 +171,17 @@ TEST_F(TunnelTableTest, AnglesAroundTheCentreSpanTheTextureWidth) {
     }
 }
 
+// An odd texture width: half a turn is a whole number of texels (20 of 41), and the diamond
+// distance of 6 right and 3 down is 4, not 4.5 rounded up, so its row is 41 * 64 / 4 % 41 = 0.
+TEST_F(TunnelTableTest, OddTextureWidthAndOddDiamondDistanceRoundDown) {
+    TextureFile odd(41, 24);
+    TunnelEffect tunnel(20, 20, 0, 2, odd.path);
+    EXPECT_EQ(39, tunnel.AngleEntry(10 - 3, 10));
+    EXPECT_EQ(10, tunnel.AngleEntry(10, 10 - 3));
+    EXPECT_EQ(0, tunnel.DistanceEntry(10 + 6, 10 + 3));
+    EXPECT_EQ(41 * 64 / 3 % 41, tunnel.DistanceEntry(10 + 3, 10 + 4));
+}
+
 TEST_F(TunnelTableTest, WithoutDoubledTablesTheViewNeverDrifts) {
     TunnelEffect still(20, 16, 0, 0, texture.path);
     TunnelEffect drifting(20, 16, 1, 0, texture.path);

@@ -120,20 +120,26 @@ TEST_F(GameControlPlayTest, PlayerWhoFinishesWithASixThrowsOnceMoreThenPasses) {
     EXPECT_EQ(0u, table->Control().GetSixesInARow());
 }
 
-TEST_F(GameControlPlayTest, LandingOnAnotherColourSendsItToItsYardSpot) {
-    Seat(AnnaAndBert);
-    LudoPlayer* anna = table->Player(0);
-    LudoPlayer* bert = table->Player(1);
-    GameTable::Walk(bert, 0, 43);  // four squares past Anna's start
-    GameTable::Walk(anna, 0, 0);
-    PathNode* target = bert->GetPiece(0)->GetNode();
-    Throw(4);
-    Press(anna, 0);
-    ASSERT_TRUE(table->StepUntil(TurnEnd));
-    EXPECT_EQ(target, anna->GetPiece(0)->GetNode());
-    EXPECT_EQ(anna->GetPiece(0), target->occupant);
-    EXPECT_TRUE(bert->IsInYard(0));
-    EXPECT_EQ(bert->GetPiece(0), bert->GetPiece(0)->GetYardSpot()->occupant);
+// On an open square, and on the other colour's own start square where it has just come out.
+TEST_F(GameControlPlayTest, LandingOnAnotherColourSendsItToItsYardSpotEvenOnItsStartSquare) {
+    struct Capture {
+        int bertSteps, annaSteps;
+    };
+    for (Capture c : {Capture{43, 0}, Capture{0, 9}}) {
+        Seat(AnnaAndBert);
+        LudoPlayer* anna = table->Player(0);
+        LudoPlayer* bert = table->Player(1);
+        GameTable::Walk(bert, 0, c.bertSteps);  // 43: four squares past Anna's start
+        GameTable::Walk(anna, 0, c.annaSteps);
+        PathNode* target = bert->GetPiece(0)->GetNode();
+        Throw(4);
+        Press(anna, 0);
+        ASSERT_TRUE(table->StepUntil(TurnEnd));
+        EXPECT_EQ(target, anna->GetPiece(0)->GetNode()) << c.bertSteps;
+        EXPECT_EQ(anna->GetPiece(0), target->occupant);
+        EXPECT_TRUE(bert->IsInYard(0));
+        EXPECT_EQ(bert->GetPiece(0), bert->GetPiece(0)->GetYardSpot()->occupant);
+    }
 }
 
 TEST_F(GameControlPlayTest, ComputerActsOnTheFirstUpdateMoreThan750MsAfterItsStepBegan) {

@@ -17,7 +17,7 @@ const int MaxUpdates = 2000000;
 int TotalGames() {
     const char* text = std::getenv("TARVELLO_SIM_GAMES");
     const int games = text ? std::atoi(text) : 0;
-    return games > 0 ? games : 1000;
+    return games > 0 ? games : 120;
 }
 
 int GamesInShard(int shard) {

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <ostream>
+#include <random>
 #include <set>
 #include <string>
 
@@ -18,10 +20,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A copy of the game's data in a folder of its own, with one file taken away.
+enum class Damage { Missing, Empty, RandomBytes };
+
+// A copy of the game's data in a folder of its own, with one file taken away or spoilt.
 class DataCopy {
   public:
-    explicit DataCopy(const std::string& missing) : root(folder.Path()) {
+    explicit DataCopy(const std::string& file, Damage damage = Damage::Missing)
+        : root(folder.Path()) {
         // File by file (MinGW's fs::copy of a whole folder fails with "File exists"), lower-case
         // names first: where a file system tells no upper from lower case, "Background.png"
         // already exists once "background.png" is there, and is the same file.
@@ -30,16 +35,21 @@ class DataCopy {
         for (const fs::directory_entry& entry : fs::recursive_directory_iterator(data)) {
             if (entry.is_regular_file()) files.insert(fs::relative(entry.path(), data));
         }
-        for (const fs::path& file : files) {
-            const fs::path target = root / "data" / file;
+        for (const fs::path& name : files) {
+            const fs::path target = root / "data" / name;
             fs::create_directories(target.parent_path());
             if (fs::exists(target)) {
-                sharedNames.insert((fs::path("data") / file).generic_string());
+                sharedNames.insert((fs::path("data") / name).generic_string());
             } else {
-                fs::copy_file(data / file, target);
+                fs::copy_file(data / name, target);
             }
         }
-        if (!missing.empty()) fs::remove(root / missing);
+        if (file.empty()) return;
+        fs::remove(root / file);
+        if (damage == Damage::Missing) return;
+        std::ofstream spoilt(root / file, std::ios::binary);
+        std::mt19937 random(static_cast<unsigned>(file.size()));
+        for (int i = 0; damage == Damage::RandomBytes && i < 5000; ++i) spoilt.put(char(random()));
     }
     const fs::path& Root() const { return root; }
     // Whether name is one file with another name here, so taking it away takes both.
@@ -51,39 +61,80 @@ class DataCopy {
     std::set<std::string> sharedNames;
 };
 
-// Runs the real program in folder; after closeAfterMs (when not 0) it is asked to close.
-ProgramRun RunGame(const fs::path& folder, int closeAfterMs) {
-    return RunProgram(TARVELLO_BINARY, folder.string(), closeAfterMs, 60000);
+// Runs the real program in folder with the extra environment; after closeAfterMs (when not 0) it
+// is asked to close.
+ProgramRun RunGame(const fs::path& folder, int closeAfterMs,
+                   const ProgramEnvironment& environment = {}) {
+    return RunProgram(TARVELLO_BINARY, folder.string(), closeAfterMs, 60000, environment);
 }
 
 const char* const kZeroLeaks =
     "SDL_Engine::Resource Leaked:\nSDL_Surface : 0\nTTF_Font    : 0\nMix_Music   : 0\n"
     "Mix_Chunk   : 0\n";
 
-class MissingSplash : public testing::TestWithParam<const char*> {};
+struct SplashCase {
+    const char* file;
+    Damage damage;
+};
 
-TEST_P(MissingSplash, TheProgramReportsTheLibraryTextAndExitsWithThree) {
-    DataCopy data(GetParam());
+const char* const kDamageNames[] = {"Missing", "Empty", "RandomBytes"};
+
+class BrokenSplash : public testing::TestWithParam<SplashCase> {};
+
+TEST_P(BrokenSplash, TheProgramReportsTheLibraryTextAndExitsWithThree) {
+    DataCopy data(GetParam().file, GetParam().damage);
     ProgramRun run = RunGame(data.Root(), 0);
     EXPECT_EQ(3, run.status);
-    std::string expected = std::string("SDL_Exception::Couldn't open ") + GetParam() + "\n";
-    EXPECT_NE(std::string::npos, run.output.find(expected)) << run.output;
+    const std::string says = GetParam().damage == Damage::Missing
+                                 ? std::string("SDL_Exception::Couldn't open ") + GetParam().file
+                                 : "SDL_Exception::";
+    EXPECT_NE(std::string::npos, run.output.find(says)) << run.output;
     EXPECT_EQ(std::string::npos, run.output.find("Shutting down")) << run.output;
 }
 
-INSTANTIATE_TEST_SUITE_P(Intro, MissingSplash, testing::Values("data/SDL.jpg", "data/Velkor.jpg"));
+INSTANTIATE_TEST_SUITE_P(Intro, BrokenSplash,
+                         testing::Values(SplashCase{"data/SDL.jpg", Damage::Missing},
+                                         SplashCase{"data/Velkor.jpg", Damage::Missing},
+                                         SplashCase{"data/Velkor.jpg", Damage::Empty},
+                                         SplashCase{"data/Velkor.jpg", Damage::RandomBytes}),
+                         [](const testing::TestParamInfo<SplashCase>& info) {
+                             return std::string(info.param.file[5] == 'S' ? "Sdl" : "Velkor") +
+                                    kDamageNames[int(info.param.damage)];
+                         });
 
-TEST(GameProcess, ALogoMissingWhenTheIntroEndsStopsTheProgramWithThree) {
-    DataCopy data("data/gfx/Tarvello.png");
-    ProgramRun run = RunGame(data.Root(), 0);
-    EXPECT_EQ(3, run.status);
-    EXPECT_NE(std::string::npos, run.output.find("---SDL_Engine::ChangeState(8MainMenu)\n"
-                                                 "SDL_Exception::Couldn't open "
-                                                 "data/gfx/Tarvello.png\n"))
+struct StartFailure {
+    const char* name;
+    const char* driver;  // the environment variable and its value
+    const char* value;
+    int status;
+    const char* says;
+};
+
+class LibraryStart : public testing::TestWithParam<StartFailure> {};
+
+// SDL itself (1), or the mixer (6) cannot start: the library's text, and no shutdown lines since
+// nothing was started to shut down.
+TEST_P(LibraryStart, FailureEndsTheProgramWithItsOwnStatus) {
+    DataCopy data("");
+    ProgramRun run = RunGame(data.Root(), 0,
+                             {{GetParam().driver, GetParam().value},
+                              {"SDL_DISKAUDIOFILE", "/nonexistent/folder/audio.raw"}});
+    EXPECT_EQ(GetParam().status, run.status);
+    EXPECT_NE(std::string::npos,
+              run.output.find(std::string("\nSDL_Exception::") + GetParam().says))
         << run.output;
+    EXPECT_EQ(std::string::npos, run.output.find("Shutting down")) << run.output;
 }
 
-TEST(GameProcess, AskedToCloseTheGameEndsWithStatusZeroAndNoLeaks) {
+INSTANTIATE_TEST_SUITE_P(
+    Drivers, LibraryStart,
+    testing::Values(StartFailure{"Video", "SDL_VIDEODRIVER", "nosuchdriver", 1,
+                                 "No available video device\n"},
+                    StartFailure{"Audio", "SDL_AUDIODRIVER", "disk", 6,
+                                 "Couldn't open /nonexistent/folder/audio.raw\n"}),
+    [](const testing::TestParamInfo<StartFailure>& info) { return info.param.name; });
+
+TEST(GameProcess, SigtermClosesTheGameWithStatusZeroAndNoLeaks) {
     DataCopy data("");
     ProgramRun run = RunGame(data.Root(), 1500);
     EXPECT_EQ(0, run.status);

@@ -87,6 +87,20 @@ TEST_F(ResultsScreen, TableBarsAndTimeLineStandWhereTheLineSkipPutsThem) {
     EXPECT_TRUE(HasDarkPixel(driver, 15, top + 10, 20, h - 5));           // "1."
 }
 
+// A record of a colour outside the four seats gets a black bar rather than a colour read from
+// beyond the table.
+TEST(ResultsOfUnknownColours, GetBlackBars) {
+    ScreenDriver driver;
+    steps::ToMainMenu(driver);
+    GameRecord.finishers = {{"Odd", 4, 0}, {"Low", -1, 0}};
+    driver.Engine()->ChangeState(new GameResults());
+    driver.Frames(26);
+    FontHolder font("data/fonts/Jester.ttf", 21);
+    const int h = GetLineSkip(&font), top = h + 20;
+    EXPECT_TRUE(steps::SameColour(kBlack, steps::ScreenColour(driver, 590, top + 5)));
+    EXPECT_TRUE(steps::SameColour(kBlack, steps::ScreenColour(driver, 590, top + 5 + h + 15)));
+}
+
 TEST_F(ResultsScreen, OtherKeysAndLateGameOverEventsAreIgnored) {
     SDL_Event late = {};
     late.type = SDL_USEREVENT;

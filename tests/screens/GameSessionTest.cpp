@@ -61,13 +61,6 @@ class GameSession : public testing::Test {
     ScreenDriver driver;
 };
 
-TEST_F(GameSession, EscapeThenReturnAbortsTheGame) {
-    driver.Key(SDLK_ESCAPE);
-    driver.Key(SDLK_RETURN);
-    EXPECT_NE(nullptr, driver.Top<MainMenu>());
-    EXPECT_EQ(1u, driver.Engine()->StateCount());
-}
-
 TEST_F(GameSession, DownThenReturnResumesTheGameAsItWas) {
     cGameSession* game = driver.Top<cGameSession>();
     GameSnapshot before = Snapshot(game);

@@ -87,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(Stalls, FadeImageStall,
 TEST(IntroScreen, WithoutInputTheMainMenuFollowsAfterAboutTenSeconds) {
     ScreenDriver driver;
     steps::StartIntro(driver);
-    driver.Frames(9 * 50);
+    driver.Frames(90, 100);  // passes of a tenth of a second: five updates, one draw
     EXPECT_NE(nullptr, driver.Top<cIntroState>());
     ASSERT_TRUE(driver.RunUntil([&] { return driver.Top<MainMenu>() != nullptr; }, 2000));
 }
@@ -112,7 +112,7 @@ TEST(IntroScreen, EscapeGoesStraightToTheMainMenuWithNoEventFollowing) {
     steps::StartIntro(driver);
     driver.Key(SDLK_ESCAPE);
     ASSERT_NE(nullptr, driver.Top<MainMenu>());
-    driver.Frames(12 * 50);
+    driver.Frames(12, 1000);
     EXPECT_NE(nullptr, driver.Top<MainMenu>());
     EXPECT_TRUE(driver.Engine()->IsRunning());
 }

@@ -2,6 +2,8 @@
 # Plays Tarvello in a real X window as a person would, takes a screenshot of every screen and
 # checks known pixels on each. Usage: play_in_window.sh <path-to-tarvello> <build-dir>
 # Needs Xvfb, xauth, xdotool and ImageMagick (installed by whoever runs the tests).
+# Every step waits for what it needs to see (a log line, a window, a pixel), with a time limit,
+# so a loaded machine only makes the test slower.
 # For a Windows build: TARVELLO_RUNNER=wine, TARVELLO_VIDEODRIVER=windib, and TARVELLO_LOG
 # naming the stdout.txt the program writes beside itself. TARVELLO_FULLSCREEN=0 leaves out
 # switching to full screen and back (Wine in Xvfb does not always come back from it).
@@ -39,7 +41,8 @@ export DISPLAY=:$display
 for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
 xdotool getmouselocation >/dev/null 2>&1 || fail "Xvfb does not answer on $DISPLAY"
 
-SDL_VIDEODRIVER=$video SDL_AUDIODRIVER=dummy $runner "$game" >"$shots/stdout.txt" \
+# Line-buffered, so the log can be read while the game runs.
+SDL_VIDEODRIVER=$video SDL_AUDIODRIVER=dummy stdbuf -oL $runner "$game" >"$shots/stdout.txt" \
     2>"$shots/stderr.txt" &
 game_pid=$!
 game_log=${TARVELLO_LOG:-$shots/stdout.txt}
@@ -62,16 +65,20 @@ locate
 log "window $window at $wx,$wy"
 xdotool mousemove $((wx + 590)) $((wy + 590))
 
-key() { xdotool key --delay 150 "$@"; sleep 0.4; }
+key() { xdotool key --delay 50 "$@"; }
 click() {
-    xdotool mousemove $((wx + $1)) $((wy + $2)); sleep 0.1
-    xdotool mousedown 1; sleep 0.1; xdotool mouseup 1; sleep 0.2
+    xdotool mousemove $((wx + $1)) $((wy + $2)) mousedown 1 mouseup 1
 }
-shot() {
-    import -window root "$shots/root.png"
-    convert "$shots/root.png" -crop 600x600+$wx+$wy +repage "$shots/$1.png"
-    rm -f "$shots/root.png"
+# Waits (at most 30 s) until the command succeeds.
+wait_for() {
+    local what=$1; shift
+    for _ in $(seq 150); do "$@" && return 0; sleep 0.2; done
+    fail "waited in vain for $what"
 }
+# Waits until the log has gained the given count of lines holding the text.
+logged() { [ "$(grep -cF -- "$1" "$game_log" 2>/dev/null)" -ge "${2:-1}" ]; }
+wait_log() { wait_for "log line $1" logged "$@"; }
+shot() { import -window "$window" "$shots/$1.png"; }
 # "r g b" of a pixel of a picture.
 pixel() {
     convert "$1" -format "%[fx:int(255*p{$2,$3}.r+0.5)] %[fx:int(255*p{$2,$3}.g+0.5)] %[fx:int(255*p{$2,$3}.b+0.5)]" info:
@@ -94,35 +101,58 @@ white_runs() {
             if (run == 10) print start + x0 }'
 }
 
+# Shoots the screen as name until the check on it holds.
+shows() {  # shows name check...
+    local name=$1; shift
+    shot "$name"
+    "$@"
+}
+# Is the colour "r g b" the picture's colour "R G B" faded to between a quarter and full?
+faded_from() {
+    awk -v a="$1" -v b="$2" 'BEGIN { split(a, x, " "); split(b, y, " ")
+        k = (x[1] + x[2] + x[3]) / (y[1] + y[2] + y[3] + 0.001)
+        if (k < 0.25 || k > 1.1) exit 1
+        for (i = 1; i <= 3; i++) if ((x[i] - k * y[i]) ^ 2 > 24 * 24) exit 1 }'
+}
+# Either splash picture, faded in or out, at a point where both are dark blue and the menu is
+# bright: ten seconds of intro leave time for slow looks.
+splash_up() {
+    local seen
+    seen=$(pixel "$shots/intro.png" 300 400) || return 1
+    faded_from "$seen" "$(pixel data/Velkor.jpg 300 400)" ||
+        faded_from "$seen" "$(pixel data/SDL.jpg 300 400)"
+}
+menu_panel() { [ "$(frame_rows "$shots/$1.png" 300 100 300 | wc -l)" -ge 20 ]; }
+options_list() {
+    options_top=$(frame_rows "$shots/options.png" 300 100 300 | head -1)
+    [ -n "$options_top" ] && [ "$options_top" -lt "$main_top" ]
+}
+back_in_main() { [ "$(frame_rows "$shots/back.png" 300 100 300 | head -1)" = "$main_top" ]; }
+setup_shown() {
+    near "$(pixel "$shots/setup.png" 300 20)" "$(pixel data/gfx/background.png 300 20)" 12 &&
+        read -r r g b <<<"$(pixel "$shots/setup.png" 30 120)" && [ "$g" -gt $((r + 30)) ]
+}
+
 # Intro: the first picture is up after its fade-in.
-sleep 2.4
-shot intro
-near "$(pixel "$shots/intro.png" 300 300)" "$(pixel data/Velkor.jpg 300 300)" 24 ||
-    fail "intro does not show the first picture"
+wait_for "a splash picture" shows intro splash_up
 
 log "main menu"
 key Escape
-sleep 0.6
-shot main_menu
+wait_log "ChangeState(8MainMenu)"
+wait_for "the menu panel" shows main_menu menu_panel main_menu
 main_top=$(frame_rows "$shots/main_menu.png" 300 100 300 | head -1)
-[ "$(frame_rows "$shots/main_menu.png" 300 100 300 | wc -l)" -ge 20 ] || fail "no menu panel"
 
 log "options"
 key Down Return
-sleep 0.3
-shot options
-options_top=$(frame_rows "$shots/options.png" 300 100 300 | head -1)
-[ -n "$options_top" ] && [ "$options_top" -lt "$main_top" ] || fail "options list not shown"
+wait_for "the options list" shows options options_list
 key Down Down Down Return  # "Back"
+wait_for "the main menu again" shows back back_in_main
+rm -f "$shots/back.png"
 
 log "setup"
 key Return
-sleep 0.8
-shot setup
-near "$(pixel "$shots/setup.png" 300 20)" "$(pixel data/gfx/background.png 300 20)" 12 ||
-    fail "setup background missing"
-read -r r g b <<<"$(pixel "$shots/setup.png" 30 120)"
-[ "$g" -gt $((r + 30)) ] || fail "green corner not tinted"
+wait_log "ChangeState(11PlayerSetup)"
+wait_for "the setup screen with its green corner" shows setup setup_shown
 
 # A seat: type the name into its box, tick its control (0 human, 1 computer).
 seat() {  # seat name-x name-y list-x list-y name control
@@ -130,7 +160,7 @@ seat() {  # seat name-x name-y list-x list-y name control
     box=$(white_runs "$shots/setup.png" $(($2 + 8)) "$1" $(($1 + 250)) | head -1)
     [ -n "$box" ] || fail "name box of seat at $1,$2 not found"
     click $((box + 20)) $(($2 + 8))
-    xdotool type --delay 120 "$5"; sleep 0.3
+    xdotool type --delay 50 "$5"
     tick=$(white_runs "$shots/setup.png" $(($4 + 12)) "$3" $(($3 + 220)) | head -1)
     [ -n "$tick" ] || fail "control boxes of seat at $3,$4 not found"
     col=$((tick + 6))
@@ -144,47 +174,61 @@ seat 10 10 10 43 Gale 1
 seat 375 10 375 43 Rowan 1
 seat 375 562 375 505 Bryn 0
 click 299 212   # Start
-sleep 1.5
+wait_log "ChangeState(12cGameSession)"
 
 log "game"
+panel_shown() { near "$(pixel "$shots/game.png" 480 572)" "$(pixel data/gfx/console.png 460 52)" 16; }
+wait_for "the message panel" shows game panel_shown
+# The die at rest: two looks a moment apart see the same face.
+die_still() {
+    local a b
+    a=$(import -window "$window" -crop 60x60+500+520 +repage rgb:- | md5sum)
+    sleep 0.3
+    b=$(import -window "$window" -crop 60x60+500+520 +repage rgb:- | md5sum)
+    [ "$a" = "$b" ]
+}
 yard=("444 368" "476 400" "444 432" "412 400")
-for turn in 1 2 3 4 5 6; do
-    click 580 550   # the throw button
-    sleep 2.4
+for turn in 1 2 3; do
+    click 580 550   # the throw button (a computer's turn ignores it)
+    wait_for "the die to stop" die_still
     for spot in "${yard[@]}"; do click $spot; done
-    sleep 1.2
-    [ "$turn" = 3 ] && shot game
 done
-near "$(pixel "$shots/game.png" 480 572)" "$(pixel data/gfx/console.png 460 52)" 16 ||
-    fail "no message panel in the game"
+wait_for "the message panel" shows game panel_shown
 
 log "in-game menu"
 xdotool mousemove $((wx + 590)) $((wy + 590))
 key Escape
-shot in_game_menu
-[ "$(frame_rows "$shots/in_game_menu.png" 300 100 300 | wc -l)" -ge 20 ] || fail "no pause menu"
+wait_log "PushState(10InGameMenu)"
+wait_for "the pause menu" shows in_game_menu menu_panel in_game_menu
 key Down Return       # resume
-sleep 1
+wait_log "PopState()"
 key Escape
+wait_log "PushState(10InGameMenu)" 2
 key Return            # abort
-sleep 0.8
+wait_log "ChangeState(8MainMenu)" 2
 log "options again"
 key Down Return       # "Options"
+wait_for "the options list" shows options options_list
 if [ "$fullscreen" = 1 ]; then
     key Return            # full screen
-    sleep 1
+    wait_log "ToggleFullScreen()" 1
     key Return            # and back to a window
-    sleep 1
+    wait_log "ToggleFullScreen()" 2
+    window_back() { xdotool search --name '^Tarvello$' >/dev/null 2>&1; }
+    wait_for "the window back" window_back
+    window=$(xdotool search --name '^Tarvello$' | head -1)
     locate
     xdotool mousemove $((wx + 590)) $((wy + 590))
 fi
 key Down Return       # music off
 key Return            # music on
 key Down Down Return  # "Back"
+wait_for "the main menu again" shows back back_in_main
+rm -f "$shots/back.png"
 key Up Return         # "Exit"
 
-for _ in $(seq 100); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$game_pid" 2>/dev/null && fail "the game did not end on Exit"
+game_ended() { ! kill -0 "$game_pid" 2>/dev/null; }
+wait_for "the game to end" game_ended
 wait "$game_pid"
 status=$?
 game_pid=""

@@ -9,7 +9,7 @@
 #include <thread>
 
 ProgramRun RunProgram(const std::string& program, const std::string& folder, int closeAfterMs,
-                      int limitMs) {
+                      int limitMs, const ProgramEnvironment& environment) {
     int out[2];
     if (pipe(out) != 0) return {-1, ""};
     pid_t child = fork();
@@ -21,6 +21,8 @@ ProgramRun RunProgram(const std::string& program, const std::string& folder, int
         // A fatal error ends the game at once without shutting the engine down, so what it had
         // loaded is still allocated at exit; a sanitizer build must not count that as a leak.
         setenv("ASAN_OPTIONS", "detect_leaks=0", 1);
+        for (const auto& setting : environment)
+            setenv(setting.first.c_str(), setting.second.c_str(), 1);
         execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }

@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <memory>
 #include <thread>
 
 namespace {
@@ -34,7 +35,7 @@ class ChildSetting {
 }  // namespace
 
 ProgramRun RunProgram(const std::string& program, const std::string& folder, int closeAfterMs,
-                      int limitMs) {
+                      int limitMs, const ProgramEnvironment& environment) {
     SECURITY_ATTRIBUTES inheritable{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
     HANDLE readEnd = nullptr, writeEnd = nullptr;
     if (!CreatePipe(&readEnd, &writeEnd, &inheritable, 0)) return {-1, ""};
@@ -53,6 +54,10 @@ ProgramRun RunProgram(const std::string& program, const std::string& folder, int
         // goes to the pipe instead of stdout.txt beside the program.
         ChildSetting video("SDL_VIDEODRIVER", "");
         ChildSetting log("SDL_STDIO_REDIRECT", "0");
+        std::vector<std::unique_ptr<ChildSetting>> settings;
+        for (const auto& setting : environment) {
+            settings.push_back(std::make_unique<ChildSetting>(setting.first, setting.second));
+        }
         started = CreateProcessA(program.c_str(), command.data(), nullptr, nullptr, TRUE, 0,
                                  nullptr, folder.c_str(), &startup, &process);
     }
