@@ -24,6 +24,8 @@ class MersenneTwister {
     uint32_t RandomInt(uint32_t n);
 
   private:
+    // The fallback when no random source gives 624 words: the time and the process clock.
+    void SeedFromTime();
     void Regenerate();
 
     uint32_t state[N];
