@@ -44,8 +44,9 @@ wine cmd /c exit
 wine --version
 
 step "test suite"
+# The recorded frame hashes are the pixels of Debian's own SDL build; the Linux run checks them.
 (cd "$out/game" && TARVELLO_SIM_GAMES=${TARVELLO_SIM_GAMES:-20} \
-    ctest --output-on-failure -j2 --timeout 900) || fail "test suite"
+    ctest --output-on-failure -j2 --timeout 900 -E FrameHash) || fail "test suite"
 
 step "every screen in a window"
 cp -r "$stage" "$work/window"
