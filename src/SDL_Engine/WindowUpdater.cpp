@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "SDL_Engine/Drawing.h"
+
 namespace {
 // Bands of changed rows closer than this are sent as one: each rectangle costs a request.
 const int kJoinGap = 8;
@@ -11,15 +13,6 @@ const std::size_t kMostRects = 32;
 // Rows changed end to end taken back into the copy per frame, so that a screen that stops
 // moving soon costs nothing again.
 const int kTakeInPerFrame = 40;
-
-SDL_Rect Rect(int x, int y, int w, int h) {
-    SDL_Rect rect;
-    rect.x = static_cast<Sint16>(x);
-    rect.y = static_cast<Sint16>(y);
-    rect.w = static_cast<Uint16>(w);
-    rect.h = static_cast<Uint16>(h);
-    return rect;
-}
 }  // namespace
 
 void WindowUpdater::Forget() {
@@ -64,7 +57,7 @@ void WindowUpdater::ShowAll(SDL_Surface* screen) {
     for (int y = 0; y < shownH; ++y) {
         std::memcpy(&shown[y * rowBytes], pixels + y * shownPitch, rowBytes);
     }
-    sent.push_back(Rect(0, 0, shownW, shownH));
+    sent.push_back(MakeRect(0, 0, shownW, shownH));
 }
 
 // Compares each row with the one shown, keeps what changed and collects the changed bands.
@@ -119,7 +112,7 @@ bool WindowUpdater::RowChanged(int y, const Uint8* now, int& first, int& last, i
 }
 
 void WindowUpdater::AddBand(int top, int bottom, int left, int right) {
-    sent.push_back(Rect(left, top, right - left + 1, bottom - top + 1));
+    sent.push_back(MakeRect(left, top, right - left + 1, bottom - top + 1));
 }
 
 void WindowUpdater::JoinIfMany() {
@@ -131,5 +124,5 @@ void WindowUpdater::JoinIfMany() {
         x1 = std::max(x1, r.x + r.w);
         y1 = std::max(y1, r.y + r.h);
     }
-    sent.assign(1, Rect(x0, y0, x1 - x0, y1 - y0));
+    sent.assign(1, MakeRect(x0, y0, x1 - x0, y1 - y0));
 }
