@@ -8,7 +8,8 @@ set(TARVELLO_MINGW x86_64-w64-mingw32)
 set(CMAKE_C_COMPILER ${TARVELLO_MINGW}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${TARVELLO_MINGW}-g++-posix)
 set(CMAKE_RC_COMPILER ${TARVELLO_MINGW}-windres)
-set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+# Through a script that starts a program again when Wine could not start it.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/windows/wine-run.sh)
 
 list(APPEND CMAKE_FIND_ROOT_PATH /usr/${TARVELLO_MINGW})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
