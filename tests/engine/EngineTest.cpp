@@ -1,0 +1,287 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <typeinfo>
+#include <vector>
+
+#include "SDL_Engine/ResourceCounters.h"
+#include "SDL_Engine/SDL_Engine.h"
+#include "SDL_Engine/SDL_Exception.h"
+#include "SDL_Engine/SurfaceHolder.h"
+#include "support/EngineFixture.h"
+#include "support/RecordingState.h"
+
+namespace {
+
+using Journal = std::vector<std::string>;
+
+class Engine : public EngineFixture {
+  protected:
+    RecordingState* Push(const char* name = "s") {
+        auto* state = new RecordingState(name);
+        engine->PushState(state);
+        journal.clear();
+        return state;
+    }
+
+    static void Post(Uint8 type, int code = 0) {
+        SDL_Event event = {};
+        event.type = type;
+        event.user.code = code;
+        ASSERT_EQ(0, SDL_PushEvent(&event));
+    }
+
+    Journal& journal = RecordingState::journal;
+};
+
+// Steps are 20 ms apart from the engine's start; a pass runs every step due, then one draw.
+TEST_F(Engine, APassRunsEveryStepDueThenDrawsOnce) {
+    RecordingState* state = Push();
+    clock.Set(40);
+    EXPECT_TRUE(engine->RunFrame());
+    EXPECT_EQ(2, state->updates);  // 40 / 20
+    EXPECT_EQ(1, state->draws);
+    engine->RunFrame();  // tick count equals the next step: the pass only sleeps 1 ms
+    EXPECT_EQ(2, state->updates);
+    EXPECT_EQ(1, state->draws);
+    EXPECT_EQ(41u, FakeClock::Now());
+    engine->RunFrame();
+    EXPECT_EQ(3, state->updates);
+    EXPECT_EQ(2, state->draws);
+    clock.Set(10041);  // a long stall: every missed step before one draw
+    engine->RunFrame();
+    EXPECT_EQ(503, state->updates);
+    EXPECT_EQ(3, state->draws);
+}
+
+// The tick count wraps to 0 after 49.7 days; a game left running that long goes on stepping.
+TEST_F(Engine, StepsGoOnAtFiftyASecondAcrossTheWrapOfTheTickCount) {
+    DestroyAndCapture();
+    const Uint32 start = 0xFFFFFFF0u;
+    clock.Set(start);
+    testing::internal::CaptureStdout();
+    SDL_Engine::CreateInstance("Tarvello");
+    testing::internal::GetCapturedStdout();
+    engine = SDL_Engine::GetInstance();
+    RecordingState* state = Push();
+    clock.Set(0xFFFFFFFFu);
+    engine->RunFrame();
+    EXPECT_EQ(1, state->updates);
+    while (static_cast<Uint32>(FakeClock::Now() - start) < 1000) engine->RunFrame();
+    EXPECT_EQ(50, state->updates);
+    EXPECT_EQ(50, state->draws);
+}
+
+// One event per pass, to the top state's handler for its type; the close quits with 0 after the
+// pass has finished its steps and draw.
+TEST_F(Engine, EventsGoOneAPassToTheTopStatesHandlerForTheirType) {
+    engine->PushState(new RecordingState("under"));
+    RecordingState* state = Push();
+    const Uint8 types[] = {SDL_KEYDOWN,         SDL_KEYUP,         SDL_MOUSEMOTION,
+                           SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP, SDL_USEREVENT,
+                           SDL_USEREVENT + 1,   SDL_USEREVENT + 2, SDL_ACTIVEEVENT,
+                           SDL_VIDEORESIZE,     SDL_VIDEOEXPOSE,   SDL_JOYBUTTONDOWN};
+    for (Uint8 type : types) Post(type, 7);
+    for (std::size_t i = 0; i < sizeof types; ++i) EXPECT_TRUE(engine->RunFrame());
+    EXPECT_EQ((Journal{"s.KeyDown", "s.KeyUp", "s.MouseMotion", "s.MouseButtonDown",
+                       "s.MouseButtonUp", "s.UserEvent7", "s.UserEvent7"}),
+              journal);
+    journal.clear();
+    ExitCode = 5;
+    Post(SDL_QUIT);
+    clock.Set(20);
+    EXPECT_FALSE(engine->RunFrame());
+    EXPECT_EQ(0, ExitCode);
+    EXPECT_TRUE(journal.empty()) << "the close goes to no state";
+    EXPECT_EQ(1, state->updates);
+    EXPECT_EQ(1, state->draws);
+}
+
+TEST_F(Engine, LoopEndsWhenAStateQuitsAndSaysSoButALoopThatNeverStartedSaysNothing) {
+    struct Quitter : RecordingState {
+        Quitter() : RecordingState("q") {}
+        void Update() override {
+            if (++updates == 3) SDL_Engine::GetInstance()->Quit(0);
+        }
+    };
+    auto* quitter = new Quitter;
+    engine->PushState(quitter);
+    testing::internal::CaptureStdout();
+    engine->MainLoop();
+    EXPECT_EQ("SDL_Engine: Exiting MainLoop()\n", testing::internal::GetCapturedStdout());
+    EXPECT_EQ(3, quitter->updates);
+    testing::internal::CaptureStdout();
+    engine->MainLoop();
+    EXPECT_EQ("", testing::internal::GetCapturedStdout());
+}
+
+TEST_F(Engine, EmptyStackIgnoresEventsAndSteps) {
+    Post(SDL_KEYDOWN);
+    clock.Set(100);
+    EXPECT_TRUE(engine->RunFrame());
+}
+
+TEST_F(Engine, PushStartsTheNewStateBeforePausingTheOldOneAndPopResumesIt) {
+    engine->PushState(new RecordingState("a"));
+    engine->PushState(new RecordingState("b"));
+    EXPECT_EQ((Journal{"a.Init", "b.Init", "a.Pause"}), journal);
+    EXPECT_EQ(2u, engine->StateCount());
+    journal.clear();
+    engine->PopState();
+    EXPECT_EQ((Journal{"b.Cleanup", "b.delete", "a.Resume"}), journal);
+    EXPECT_TRUE(engine->IsRunning());
+    ExitCode = 9;
+    engine->PopState();
+    EXPECT_FALSE(engine->IsRunning());
+    EXPECT_EQ(0, ExitCode);
+    EXPECT_EQ(0u, engine->StateCount());
+    engine->PopState();  // on an empty stack
+    EXPECT_EQ(0, ExitCode);
+}
+
+TEST_F(Engine, ChangeStartsTheNewStateThenRemovesEveryOldOneTopFirst) {
+    engine->PushState(new RecordingState("game"));
+    Push("menu");
+    engine->ChangeState(new RecordingState("main"));
+    EXPECT_EQ((Journal{"main.Init", "menu.Cleanup", "menu.delete", "game.Cleanup", "game.delete"}),
+              journal);
+    EXPECT_EQ(1u, engine->StateCount());
+}
+
+TEST_F(Engine, RefusedPushQuitsWithFourAndKeepsTheStateForShutdownTopFirst) {
+    engine->PushState(new RecordingState("old"));
+    engine->PushState(new RecordingState("bad", false));
+    EXPECT_EQ(4, ExitCode);
+    EXPECT_FALSE(engine->IsRunning());
+    EXPECT_EQ(2u, engine->StateCount());
+    journal.clear();
+    DestroyAndCapture();
+    EXPECT_EQ((Journal{"bad.Cleanup", "bad.delete", "old.Cleanup", "old.delete"}), journal);
+}
+
+TEST_F(Engine, RefusedChangeQuitsWithFourLeavesTheStackAndFreesTheState) {
+    Push("old");
+    engine->ChangeState(new RecordingState("bad", false));
+    EXPECT_EQ(4, ExitCode);
+    EXPECT_EQ(1u, engine->StateCount());
+    EXPECT_EQ((Journal{"bad.Init", "bad.Cleanup", "bad.delete"}), journal);
+}
+
+TEST_F(Engine, StateWhoseInitRaisesIsFreedAndTheErrorPassesOn) {
+    struct Failing : RecordingState {
+        Failing() : RecordingState("failing") {}
+        bool Init() override {
+            RecordingState::Init();
+            throw SDL_Exception("missing picture");
+        }
+    };
+    Push("old");
+    EXPECT_THROW(engine->ChangeState(new Failing), SDL_Exception);
+    EXPECT_THROW(engine->PushState(new Failing), SDL_Exception);
+    EXPECT_EQ((Journal{"failing.Init", "failing.Cleanup", "failing.delete", "failing.Init",
+                       "failing.Cleanup", "failing.delete"}),
+              journal);
+    EXPECT_EQ(1u, engine->StateCount());
+    EXPECT_TRUE(engine->IsRunning());
+}
+
+// Every step opens the screen by 15 pixels on each side, once the tick count has passed the
+// reveal time shared by all screens, and clips what the screen draws after it.
+TEST_F(Engine, OpeningRevealGrowsFromTheCentreInTwentyStepsAndClipsTheScreen) {
+    SDL_GameState::SetNextRevealTime(10);
+    RecordingState state("s"), second("second");
+    SDL_Surface* screen = engine->GetScreen();
+    for (int step = 1; step <= 20; ++step) {
+        clock.Advance(10);
+        state.SDL_GameState::Draw(screen);  // the tick count only reaches the reveal time
+        EXPECT_EQ(315 - 15 * step, state.GetOpenRect().x);
+        clock.Advance(1);
+        state.SDL_GameState::Draw(screen);
+        EXPECT_EQ(FakeClock::Now() + 10, SDL_GameState::NextRevealTime());
+        second.SDL_GameState::Draw(screen);  // the same tick: too early
+        const SDL_Rect& rect = state.GetOpenRect();
+        EXPECT_EQ(300 - 15 * step, rect.x);
+        EXPECT_EQ(rect.x, rect.y);
+        EXPECT_EQ(30 * step, rect.w);
+        EXPECT_EQ(rect.w, rect.h);
+        EXPECT_EQ(300, second.GetOpenRect().x);
+        EXPECT_EQ(rect.x, screen->clip_rect.x);
+        EXPECT_EQ(rect.h, screen->clip_rect.h);
+    }
+    clock.Advance(11);
+    state.SDL_GameState::Draw(screen);
+    EXPECT_EQ(600, state.GetOpenRect().w);
+    SDL_SetClipRect(screen, nullptr);
+}
+
+std::string LeakReport(int surfaces) {
+    return "SDL_Engine::Resource Leaked:\nSDL_Surface : " + std::to_string(surfaces) +
+           "\nTTF_Font    : 0\nMix_Music   : 0\nMix_Chunk   : 0\n";
+}
+
+TEST(EngineLog, ARunPrintsItsLinesByteForByte) {
+    FakeClock clock(0);
+    ExitCode = 0;
+    const std::string name = typeid(RecordingState).name();
+    const SDL_version* v = SDL_Linked_Version();
+    char version[64];
+    std::snprintf(version, sizeof version, "%u.%u.%u", v->major, v->minor, v->patch);
+    testing::internal::CaptureStdout();
+    SDL_Engine::CreateInstance("Tarvello");
+    SDL_Engine* engine = SDL_Engine::GetInstance();
+    engine->PushState(new RecordingState("a"));
+    engine->ChangeState(new RecordingState("b"));
+    engine->PushState(new RecordingState("c"));
+    engine->PopState();
+    EXPECT_EQ(0x50000000u, engine->GetVideoFlags());
+    engine->ToggleFullScreen();
+    EXPECT_EQ(0xD0000000u, engine->GetVideoFlags());
+    engine->ToggleFullScreen();
+    EXPECT_EQ(0x50000000u, engine->GetVideoFlags());
+    EXPECT_NE(nullptr, engine->GetScreen());
+    clock.Set(12345);
+    engine->Quit(0);
+    engine->MainLoop();
+    SDL_Engine::DestroyInstance();
+    EXPECT_EQ("SDL_Engine Initialized\nSDL_Engine: SDL_Initialized\nSDL_Engine: SDL Version: " +
+                  std::string(version) +
+                  "\nSDL_Engine: SDL_Video Initialized\n---Window Width : 600\n"
+                  "---Window Height: 600\n---Color Depth  : 32\nSDL_Engine: SDL_Mixer Initialized\n"
+                  "SDL_Engine: SDL_TTF Initialized\nSDL_Engine: Starting SDL_GameEngine\n"
+                  "SDL_Engine: Running SDL_Engine at 50 fps\n\nSDL_Engine: Starting MainLoop()\n"
+                  "---SDL_Engine::PushState(" +
+                  name + ")\n---SDL_Engine::ChangeState(" + name + ")\n---SDL_Engine::PushState(" +
+                  name +
+                  ")\n---SDL_Engine::PopState()\n"
+                  "---SDL_Engine::ToggleFullScreen()\n---SDL_Engine::ToggleFullScreen()\n"
+                  "SDL_Engine: Shutting down SDL_Engine\nSDL_Engine: Shutting down SDL_TTF\n"
+                  "SDL_Engine: Shutting down SDL_Mixer\nSDL_Engine: Shutting down SDL\n\n"
+                  "SDL_Engine: Run time: 12.35 seconds\n\n" +
+                  LeakReport(0),
+              testing::internal::GetCapturedStdout());
+}
+
+TEST(EngineLog, LeakReportCountsASurfaceThatWasNeverFreed) {
+    FakeClock clock(0);
+    testing::internal::CaptureStdout();
+    SDL_Engine::CreateInstance("Tarvello");
+    SurfaceHolder* leaked = new SurfaceHolder(SDL_CreateRGBSurface(0, 4, 4, 32, 0, 0, 0, 0));
+    SDL_Engine::DestroyInstance();
+    const std::string printed = testing::internal::GetCapturedStdout();
+    EXPECT_NE(std::string::npos, printed.find(LeakReport(1))) << printed;
+    delete leaked;  // a plain software surface can still be freed after SDL has shut down
+    EXPECT_EQ(0, SurfaceCount);
+}
+
+TEST(EngineLog, GetInstanceBeforeCreateInstanceRaises) {
+    try {
+        SDL_Engine::GetInstance();
+        FAIL() << "no exception";
+    } catch (const SDL_Exception& error) {
+        EXPECT_STREQ("SDL_Exception::SDL_Engine: CreateInstance() should be called first!\n",
+                     error.what());
+    }
+}
+
+}  // namespace
