@@ -88,28 +88,6 @@ TEST_P(TunnelTest, TablesAndFramesAreTheRecordedOnes) {
     EXPECT_EQ(c.frames, frames) << c.name << " now hashes to " << hex;
 }
 
-// The fast copy of 32-bit words shows the same texels as the pixel-by-pixel copy used for other
-// pixel sizes, at every tick.
-TEST_P(TunnelTest, WordCopyShowsTheSameTexelsAsThePixelCopy) {
-    const TunnelCase& c = GetParam();
-    TunnelEffect tunnel(c.w, c.h, c.d, c.mode, texture.path);
-    TestSurface words(CreateSurface(c.w, c.h, 0));
-    TestSurface pixels(SDL_CreateRGBSurface(0, c.w, c.h, 24, 0, 0, 0, 0));
-    for (Uint32 t : SampleTicks) {
-        FakeClock::Set(t);
-        tunnel.Draw(words.Get());
-        tunnel.Draw(pixels.Get());
-        int differing = 0;
-        for (unsigned y = 0; y < c.h; ++y) {
-            for (unsigned x = 0; x < c.w; ++x) {
-                differing +=
-                    (GetPixel(words.Get(), x, y) & 0xFFFFFF) != GetPixel(pixels.Get(), x, y);
-            }
-        }
-        EXPECT_EQ(0, differing) << "at tick " << t;
-    }
-}
-
 INSTANTIATE_TEST_SUITE_P(
     TunnelFrameHash, TunnelTest,
     testing::Values(TunnelCase{"Circular", 16, 16, 20, 14, 1, 0, 0xB5382A80, 0x0AA30BEF},

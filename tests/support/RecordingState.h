@@ -6,33 +6,36 @@
 
 #include "SDL_Engine/SDL_GameState.h"
 
-// A screen that writes every call the engine makes on it into one shared journal.
+// A screen that writes every call the engine makes on it into one shared journal, as
+// "name.Call"; updates and draws are only counted.
 class RecordingState : public SDL_GameState {
   public:
-    static std::vector<std::string> journal;
+    inline static std::vector<std::string> journal;
 
-    explicit RecordingState(const std::string& name, bool initSucceeds = true);
-    ~RecordingState() override;
+    explicit RecordingState(const std::string& name, bool initSucceeds = true)
+        : name(name), initSucceeds(initSucceeds) {}
+    ~RecordingState() override { Note("delete"); }
 
-    bool Init() override;
-    void Cleanup() override;
-    void Pause() override;
-    void Resume() override;
-    void HandleKeyDown(SDL_Event*) override;
-    void HandleKeyUp(SDL_Event*) override;
-    void HandleMouseMotion(SDL_Event*) override;
-    void HandleMouseButtonUp(SDL_Event*) override;
-    void HandleMouseButtonDown(SDL_Event*) override;
-    void HandleUserEvent(SDL_Event*) override;
-    void Update() override;
-    void Draw(SDL_Surface* screen) override;
+    bool Init() override { return Note("Init"), initSucceeds; }
+    void Cleanup() override { Note("Cleanup"); }
+    void Pause() override { Note("Pause"); }
+    void Resume() override { Note("Resume"); }
+    void HandleKeyDown(SDL_Event*) override { Note("KeyDown"); }
+    void HandleKeyUp(SDL_Event*) override { Note("KeyUp"); }
+    void HandleMouseMotion(SDL_Event*) override { Note("MouseMotion"); }
+    void HandleMouseButtonUp(SDL_Event*) override { Note("MouseButtonUp"); }
+    void HandleMouseButtonDown(SDL_Event*) override { Note("MouseButtonDown"); }
+    void HandleUserEvent(SDL_Event* e) override {
+        Note("UserEvent" + std::to_string(e->user.code));
+    }
+    void Update() override { ++updates; }
+    void Draw(SDL_Surface*) override { ++draws; }
 
     int updates = 0;
     int draws = 0;
-    bool revealOnDraw = false;
 
   private:
-    void Note(const std::string& what);
+    void Note(const std::string& what) { journal.push_back(name + "." + what); }
 
     std::string name;
     bool initSucceeds;

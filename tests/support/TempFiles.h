@@ -19,7 +19,4 @@ class TempFolder {
     std::string path;
 };
 
-// Writes a mono 16-bit PCM WAV of a quiet tone lasting ms milliseconds.
-void WriteToneWav(const std::string& path, int ms);
-
 #endif

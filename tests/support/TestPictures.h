@@ -11,13 +11,6 @@
 std::string MakeFramePicture(const std::string& name, int frameWidth, int frameHeight,
                              const std::vector<SDL_Color>& colours);
 
-// The colour of one pixel of a surface (alpha left at 0).
-SDL_Color PixelColour(SDL_Surface* surface, int x, int y);
-bool operator==(const SDL_Color& a, const SDL_Color& b);
-bool operator!=(const SDL_Color& a, const SDL_Color& b);
-// Prints as (r, g, b) in test failures.
-void PrintTo(const SDL_Color& colour, std::ostream* out);
-
 SDL_Color Rgb(Uint8 r, Uint8 g, Uint8 b);
 void FillSurface(SDL_Surface* surface, SDL_Color colour);
 
