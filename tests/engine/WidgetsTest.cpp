@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <functional>
@@ -22,7 +23,6 @@
 #include "SDL_Engine/WidgetList.h"
 #include "SDL_Engine/cMenu.h"
 #include "support/SdlSession.h"
-#include "support/TestPictures.h"
 #include "support/TestSurface.h"
 
 namespace {
@@ -44,13 +44,25 @@ cMenu ThreeEntries() {
     return list;
 }
 
+SDL_Color Rgb(Uint8 r, Uint8 g, Uint8 b) { return SDL_Color{r, g, b, 0}; }
+
 class Widgets : public testing::Test {
   public:
-    // Frames side by side, frame i filled with colours[i]: a button's or a check box's picture.
+    // A picture of frames side by side, frame i filled with colours[i], for a button or a check
+    // box; written into the test's temporary folder under a name unique to the process.
     std::string Frames(int w, int h, std::vector<SDL_Color> colours) {
-        return MakeFramePicture("frames" + std::to_string(pictures++), w, h, colours);
+        TestSurface picture(CreateSurface(w * static_cast<int>(colours.size()), h, 0));
+        for (std::size_t i = 0; i < colours.size(); ++i) {
+            SDL_Rect frame = MakeRect(w * static_cast<int>(i), 0, w, h);
+            SDL_FillRect(
+                picture.Get(), &frame,
+                SDL_MapRGB(picture.Get()->format, colours[i].r, colours[i].g, colours[i].b));
+        }
+        const std::string path = testing::TempDir() + "frames-" + std::to_string(getpid()) + "-" +
+                                 std::to_string(pictures++) + ".bmp";
+        SDL_SaveBMP(picture.Get(), path.c_str());
+        return path;
     }
-    void Paper() { FillSurface(screen, Rgb(1, 90, 1)); }
 
     SdlSession sdl;
     SDL_Surface* screen = sdl.Screen();
@@ -70,7 +82,7 @@ struct WidgetScene {
 class WidgetFrameHash : public Widgets, public testing::WithParamInterface<WidgetScene> {};
 
 TEST_P(WidgetFrameHash, DrawsTheRecordedScreen) {
-    Paper();
+    SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, 1, 90, 1));
     GetParam().draw(*this);
     const Uint32 drawn = PixelHash(screen);
     char hex[16];
@@ -174,20 +186,13 @@ INSTANTIATE_TEST_SUITE_P(Scenes, WidgetFrameHash,
                              return info.param.name;
                          });
 
-// Lines split at line feeds stack one line skip apart, an empty line keeping its place; the
-// widest line gives the width.
-TEST_F(Widgets, TextIsAsHighAsItsLinesAndAsWideAsItsWidestLine) {
+// Text is as high as its lines, an empty one included, and as wide as its widest line; the cache
+// keeps one picture a line and colour.
+TEST_F(Widgets, TextSizesAndTheTextCacheKeepingOnePictureALine) {
     FontHolder font(FontFile, 21);
-    const int skip = GetLineSkip(&font);
-    EXPECT_EQ(3 * skip, GetTextHeight(&font, "ab\n\nabcd"));
+    EXPECT_EQ(3 * GetLineSkip(&font), GetTextHeight(&font, "ab\n\nabcd"));
     EXPECT_EQ(GetTextWidth(&font, "abcd"), GetTextWidth(&font, "ab\n\nabcd"));
-    EXPECT_LT(GetTextWidth(&font, "ab"), GetTextWidth(&font, "abcd"));
-    EXPECT_EQ(0,
-              GetLineSkip(nullptr) + GetTextHeight(nullptr, "a\nb") + GetTextWidth(nullptr, "a"));
-}
-
-TEST_F(Widgets, TextCacheKeepsOnePictureALineAndFreesThemAll) {
-    FontHolder font(FontFile, 21);
+    EXPECT_EQ(0, GetTextHeight(nullptr, "a\nb") + GetTextWidth(nullptr, "a"));
     const int surfaces = SurfaceCount;
     {
         TextCache cache;
@@ -202,42 +207,38 @@ TEST_F(Widgets, TextCacheKeepsOnePictureALineAndFreesThemAll) {
     EXPECT_EQ(surfaces, SurfaceCount);
 }
 
-// Steps: 'm' move, 'd' press, 'u' release at x (inside 110, outside 300), each followed by the
-// state it leaves (0 normal, 1 hovered, 2 pressed); then the clicks posted.
+// Each step: m(ove), d(own) or u(p) at a place on row 55, then the state it leaves the button in
+// (0 normal, 1 hovered, 2 pressed); the places are + inside, - well outside, and by the left and
+// right edges < 99, [ 100, ] 139, > 140. Then the clicks posted.
 TEST_F(Widgets, ButtonFollowsThePointerAndPostsItsCodeOnlyOnAReleaseInside) {
-    struct Step {
-        char action;
-        int x, stateAfter;
-    };
-    const std::vector<std::pair<std::vector<Step>, unsigned>> sequences = {
-        {{{'m', 110, 1}, {'m', 300, 0}}, 0},
-        {{{'d', 110, 2}, {'m', 300, 2}, {'m', 110, 2}, {'u', 110, 1}}, 1},
-        {{{'d', 110, 2}, {'m', 300, 2}, {'u', 300, 0}}, 0},
-        {{{'d', 300, 0}, {'m', 110, 1}, {'u', 110, 1}}, 1},
-        {{{'d', 110, 2}, {'d', 300, 2}}, 0},
-        {{{'m', 139, 1}, {'d', 140, 0}, {'m', 99, 0}, {'m', 100, 1}}, 0},
-        {{{'d', 110, 2}, {'u', 110, 1}, {'d', 110, 2}, {'u', 110, 1}}, 2}};
+    const std::vector<std::pair<std::string, unsigned>> sequences = {
+        {"m+1 m-0", 0}, {"d+2 m-2 m+2 u+1", 1}, {"d+2 m-2 u-0", 0},    {"d-0 m+1 u+1", 1},
+        {"d+2 d-2", 0}, {"m]1 d>0 m<0 m[1", 0}, {"d+2 u+1 d+2 u+1", 2}};
+    const std::string places = "+-<[]>";
+    const int xs[] = {110, 300, 99, 100, 139, 140};
     const std::string path = Frames(40, 20, {Rgb(1, 0, 0), Rgb(2, 0, 0), Rgb(3, 0, 0)});
-    for (std::size_t s = 0; s < sequences.size(); ++s) {
+    for (const auto& sequence : sequences) {
         SDL_Button button(path, 100, 50, 40, 20, 2);
         SDL_Event event;
         while (SDL_PollEvent(&event)) {
         }
-        for (const Step& step : sequences[s].first) {
-            if (step.action == 'm') button.OnMouseMove(step.x, 55);
-            if (step.action == 'd') button.OnMouseDown(step.x, 55);
-            if (step.action == 'u') button.OnMouseUp(step.x, 55);
-            EXPECT_EQ(step.stateAfter, button.GetState()) << "sequence " << s;
+        for (std::size_t i = 0; i < sequence.first.size(); i += 4) {
+            const char action = sequence.first[i];
+            const int x = xs[places.find(sequence.first[i + 1])];
+            if (action == 'm') button.OnMouseMove(x, 55);
+            if (action == 'd') button.OnMouseDown(x, 55);
+            if (action == 'u') button.OnMouseUp(x, 55);
+            EXPECT_EQ(sequence.first[i + 2] - '0', button.GetState())
+                << sequence.first << " @" << i;
         }
         unsigned clicks = 0;
-        while (SDL_PollEvent(&event)) {
+        for (; SDL_PollEvent(&event); ++clicks) {
             ASSERT_EQ(SDL_USEREVENT + 1, event.type);
             EXPECT_EQ(2, event.user.code);
             EXPECT_EQ(nullptr, event.user.data1);
             EXPECT_EQ(nullptr, event.user.data2);
-            ++clicks;
         }
-        EXPECT_EQ(sequences[s].second, clicks) << "sequence " << s;
+        EXPECT_EQ(sequence.second, clicks) << sequence.first;
     }
 }
 
@@ -245,9 +246,6 @@ TEST_F(Widgets, TextBoxTypesUsKeyboardCharactersUpToItsLengthWhileItHasFocus) {
     SDL_TextBox box("Name: ", FontFile, 21, 500, 10, 10),
         other("Name: ", FontFile, 21, 15, 375, 562);
     const int left = 10 + box.GetLabelWidth();
-    FontHolder font(FontFile, 21);
-    EXPECT_EQ(GetTextWidth(&font, "Name: "), box.GetLabelWidth());
-    EXPECT_EQ(GetLineSkip(&font) + 2, box.GetHeight());
     box.OnKeyDown(Key(SDLK_a));  // no focus yet
     const int misses[][2] = {{left - 1, 12},
                              {left + SDL_TextBox::BoxWidth, 12},
