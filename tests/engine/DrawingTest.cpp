@@ -258,10 +258,6 @@ TEST_F(DrawingTest, CreatedSurfacesUseTheScreenFormatAndRefuseNegativeSizes) {
     EXPECT_EQ(nullptr, CreateSurface(1, -1, 0));
 }
 
-TEST(CreateSurfaceWithoutVideo, ReturnsNull) {
-    EXPECT_EQ(nullptr, CreateFilledSurface(1, 1, 1, 2, 3));
-}
-
 // An RLE-accelerated surface only has pixel memory while it is locked, so drawing that ignored
 // the lock would lose its pixels. That is classic SDL 1.2 (up to 1.2.15); sdl12-compat (1.2.50
 // on) keeps the pixels in place and does not ask for the lock, and drawing must work there too.

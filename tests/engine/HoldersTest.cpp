@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "SDL_Engine/Drawing.h"
 #include "SDL_Engine/FontHolder.h"
 #include "SDL_Engine/MusicHolder.h"
 #include "SDL_Engine/ResourceCounters.h"
@@ -89,7 +90,8 @@ TEST_F(Holders, DestroyingPlayingMusicLeavesTheMixerSilentAndSettled) {
     EXPECT_EQ(0, MusicCount);
 }
 
-TEST(HoldersWithoutDisplay, PictureBeforeTheWindowOpensRaisesInsteadOfCrashing) {
+// Before the window opens nothing can be made in its format: pictures raise instead of crashing.
+TEST(HoldersWithoutDisplay, PicturesAndSurfacesBeforeTheWindowOpensRaiseOrAreNull) {
     try {
         SurfaceHolder holder("data/gfx/ok.png");
         FAIL() << "no exception";
@@ -97,6 +99,7 @@ TEST(HoldersWithoutDisplay, PictureBeforeTheWindowOpensRaisesInsteadOfCrashing) 
         EXPECT_STREQ("SDL_Exception::No video mode has been set\n", error.what());
     }
     EXPECT_EQ(0, SurfaceCount);
+    EXPECT_EQ(nullptr, CreateFilledSurface(1, 1, 1, 2, 3));
 }
 
 }  // namespace
