@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "SDL_Engine/Drawing.h"
@@ -45,6 +46,9 @@ cMenu ThreeEntries() {
 }
 
 SDL_Color Rgb(Uint8 r, Uint8 g, Uint8 b) { return SDL_Color{r, g, b, 0}; }
+
+// Live surfaces and fonts.
+std::pair<int, int> Counts() { return {SurfaceCount, FontCount}; }
 
 class Widgets : public testing::Test {
   public:
@@ -286,13 +290,12 @@ TEST_F(Widgets, TextBoxTypesUsKeyboardCharactersUpToItsLengthWhileItHasFocus) {
 
 TEST_F(Widgets, CheckBoxListKeepsOneEntryCheckedAndLinesBoxesUpRightOfTheWidestLabel) {
     FontHolder font(FontFile, 21);
-    const int surfaces = SurfaceCount, fonts = FontCount;
+    const auto before = Counts();
     auto list = std::make_unique<SDL_CheckBoxList>(
         FontFile, Frames(24, 24, {Rgb(1, 0, 0), Rgb(2, 0, 0)}), 21, 10, 43, 24, 24);
     list->AddItem("Human ", 1);
     list->AddItem("Computer ", 0);
-    EXPECT_EQ(surfaces + 1, SurfaceCount);
-    EXPECT_EQ(fonts + 1, FontCount);
+    EXPECT_EQ(std::make_pair(before.first + 1, before.second + 1), Counts());
     const int boxX = 10 + GetTextWidth(&font, "Computer ") + 5, row = list->GetRowHeight();
     EXPECT_EQ(nullptr, list->GetBox(2));
     auto click = [&](int i) { return list->OnMouseDown(boxX + 12, 43 + i * row + 12); };
@@ -311,28 +314,24 @@ TEST_F(Widgets, CheckBoxListKeepsOneEntryCheckedAndLinesBoxesUpRightOfTheWidestL
     EXPECT_EQ(10 + GetTextWidth(&font, "A much wider label ") + 5, list->GetBox(0)->GetX());
     list->Draw(nullptr);
     list.reset();
-    EXPECT_EQ(surfaces, SurfaceCount);
-    EXPECT_EQ(fonts, FontCount);
+    EXPECT_EQ(before, Counts());
 }
 
 TEST_F(Widgets, FontsAndPicturesAreFreedWithTheWidgetOrWhenItCannotBeMade) {
     const std::string box = Frames(10, 10, {Rgb(1, 0, 0), Rgb(2, 0, 0)});
-    const int surfaces = SurfaceCount, fonts = FontCount;
+    const auto before = Counts();
     EXPECT_THROW(SDL_CheckBoxList("no/such/font.ttf", box, 21, 0, 0, 10, 10), SDL_Exception);
     EXPECT_THROW(SDL_TextBox("Name: ", "no/such/font.ttf", 21, 15, 0, 0), SDL_Exception);
     EXPECT_THROW(SDL_Button("no/such/picture.png", 0, 0, 10, 10, 1), SDL_Exception);
-    EXPECT_EQ(surfaces, SurfaceCount);
-    EXPECT_EQ(fonts, FontCount);
+    EXPECT_EQ(before, Counts());
     {
         SDL_TextBox made("Name: ", FontFile, 21, 15, 0, 0);
         cMenu list = ThreeEntries();
         SDL_Menu menu(&list, new FontHolder(FontFile, 24), Black, Black);
         menu.Draw(nullptr);
-        EXPECT_EQ(surfaces + 1, SurfaceCount);
-        EXPECT_EQ(fonts + 2, FontCount);
+        EXPECT_EQ(std::make_pair(before.first + 1, before.second + 2), Counts());
     }
-    EXPECT_EQ(surfaces, SurfaceCount);
-    EXPECT_EQ(fonts, FontCount);
+    EXPECT_EQ(before, Counts());
 }
 
 TEST(MenuControl, SelectionWrapsChoosesAndSwitchesToSubMenusAtTheirFirstEntry) {
