@@ -141,9 +141,9 @@ class DrawingScene : public testing::TestWithParam<Scene> {
     SdlSession sdl;
 };
 
-// The recorded hashes pin every pixel the scenes draw. After an intended change to the drawing,
-// re-record: run `tarvello_tests --gtest_filter='Scenes/DrawingScene.*'` from the build folder and
-// copy each printed hash into the table below.
+// The recorded hashes pin every pixel the scenes draw (classic SDL's blits). After an intended
+// change to the drawing, re-record: run `tarvello_tests --gtest_filter='FrameHash/DrawingScene.*'`
+// from the build folder and copy each printed hash into the table below.
 TEST_P(DrawingScene, DrawsTheRecordedPixels) {
     const Uint32 drawn = GetParam().draw();
     char hex[16];
@@ -152,7 +152,7 @@ TEST_P(DrawingScene, DrawsTheRecordedPixels) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Scenes, DrawingScene,
+    FrameHash, DrawingScene,
     testing::Values(Scene{"Lines", Lines, 0x8B80E037}, Scene{"Circles", Circles, 0xCDBDCAAD},
                     Scene{"Triangles", Triangles, 0x0D893836}, Scene{"Blends", Blends, 0x77925E37},
                     Scene{"Scaling", Scaling, 0x24716A6D}, Scene{"Copies", Copies, 0x2D28A563}),
