@@ -1,8 +1,6 @@
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "SDL_Engine/Drawing.h"
 #include "SDL_Engine/FontHolder.h"
 #include "SDL_Engine/MusicHolder.h"

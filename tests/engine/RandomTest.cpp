@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "SDL_Engine/MersenneTwister.h"
+#include "platform/SystemRandom.h"
 
 namespace {
 
@@ -63,6 +64,10 @@ TEST(MersenneTwister, SeedsFromTheRandomSourceOrElseFromTheTime) {
     EXPECT_NE(first, missing.genrand_int32());
     MersenneTwister system1, system2;
     EXPECT_NE(system1.genrand_int32(), system2.genrand_int32());
+    std::vector<uint32_t> a(MersenneTwister::N), b(MersenneTwister::N);
+    ASSERT_TRUE(ReadSystemRandom(a.data(), MersenneTwister::N));
+    ASSERT_TRUE(ReadSystemRandom(b.data(), MersenneTwister::N));
+    EXPECT_NE(a, b) << "the system's source gives new words every time";
 }
 
 // Die throws and the computer's choices: outputs masked to the bits the bound needs, those at

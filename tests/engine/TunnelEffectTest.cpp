@@ -19,22 +19,18 @@ namespace {
 const Uint32 SampleTicks[] = {0,           7,           4999,        1234567,
                               2147483648u, 4294960000u, 4294967290u, 4294967295u};
 
-// A texture file whose every texel is different: red is the column, green the row.
-class TextureFile {
-  public:
-    TextureFile(int width, int height)
-        : path(testing::TempDir() + "tunnel_" + std::to_string(getpid()) + "_" +
-               std::to_string(width) + "x" + std::to_string(height) + ".bmp") {
-        TestSurface picture(SDL_CreateRGBSurface(0, width, height, 32, 0xFF0000, 0xFF00, 0xFF, 0));
-        for (int y = 0; y < height; ++y) {
-            for (int x = 0; x < width; ++x) PutPixel(picture.Get(), x, y, x << 16 | y << 8 | 7);
-        }
-        SDL_SaveBMP(picture.Get(), path.c_str());
+// Writes a texture file whose every texel is different (red is the column, green the row) into
+// the test's temporary folder, and answers its path.
+std::string TextureFile(int width, int height) {
+    const std::string path = testing::TempDir() + "tunnel_" + std::to_string(getpid()) + "_" +
+                             std::to_string(width) + "x" + std::to_string(height) + ".bmp";
+    TestSurface picture(SDL_CreateRGBSurface(0, width, height, 32, 0xFF0000, 0xFF00, 0xFF, 0));
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) PutPixel(picture.Get(), x, y, x << 16 | y << 8 | 7);
     }
-    ~TextureFile() { std::remove(path.c_str()); }
-
-    const std::string path;
-};
+    SDL_SaveBMP(picture.Get(), path.c_str());
+    return path;
+}
 
 struct TunnelCase {
     const char* name;
@@ -48,7 +44,7 @@ class TunnelTest : public testing::TestWithParam<TunnelCase> {
   protected:
     SdlSession sdl;
     FakeClock clock;
-    TextureFile texture{GetParam().textureWidth, GetParam().textureHeight};
+    const std::string texture = TextureFile(GetParam().textureWidth, GetParam().textureHeight);
 };
 
 // The recorded hashes pin both tables and the frames at every sample tick on destinations of the
@@ -57,7 +53,7 @@ class TunnelTest : public testing::TestWithParam<TunnelCase> {
 // from the build folder and copy the printed hashes into the table below.
 TEST_P(TunnelTest, TablesAndFramesAreTheRecordedOnes) {
     const TunnelCase& c = GetParam();
-    TunnelEffect tunnel(c.w, c.h, c.d, c.mode, texture.path);
+    TunnelEffect tunnel(c.w, c.h, c.d, c.mode, texture);
     Uint32 tables = HashWord(HashWord(HashStart, tunnel.TableWidth()), tunnel.TableHeight());
     for (unsigned y = 0; y < tunnel.TableHeight(); ++y) {
         for (unsigned x = 0; x < tunnel.TableWidth(); ++x) {
@@ -101,12 +97,12 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<TunnelCase>& info) { return info.param.name; });
 
 TEST(Tunnel, TextureIsNotCountedAndBadTexturesOrNoDisplayRaise) {
-    TextureFile texture(8, 8);
-    EXPECT_THROW(TunnelEffect(8, 8, 1, 0, texture.path), SDL_Exception);  // no video mode yet
+    const std::string texture = TextureFile(8, 8);
+    EXPECT_THROW(TunnelEffect(8, 8, 1, 0, texture), SDL_Exception);  // no video mode yet
     SdlSession sdl;
     const int before = SurfaceCount;
     {
-        TunnelEffect tunnel(8, 8, 1, 0, texture.path);
+        TunnelEffect tunnel(8, 8, 1, 0, texture);
         EXPECT_EQ(before, SurfaceCount);
         tunnel.Draw(nullptr);
     }
