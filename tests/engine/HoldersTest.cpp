@@ -24,7 +24,7 @@ class Holders : public testing::Test {
 
 TEST_F(Holders, EachLiveHolderIsCountedOnceAndUncountedWhenItGoes) {
     {
-        SurfaceHolder picture("data/gfx/ok.png");
+        SurfaceHolder picture("data/gfx/GreenPiece.png");
         SurfaceHolder adopted(SDL_CreateRGBSurface(0, 2, 2, 32, 0, 0, 0, 0));
         SoundHolder sound(Tone);
         MusicHolder music(Tone);
@@ -34,6 +34,9 @@ TEST_F(Holders, EachLiveHolderIsCountedOnceAndUncountedWhenItGoes) {
         EXPECT_EQ(1, MusicCount);
         EXPECT_EQ(1, FontCount);
         EXPECT_NE(0u, picture.Get()->format->Amask) << "loaded pictures have an alpha channel";
+        SDL_FillRect(adopted.Get(), nullptr, 0x010203);
+        picture.DrawOn(adopted.Get(), 0, 0);
+        EXPECT_EQ(0x010203u, GetPixel(adopted.Get(), 0, 0)) << "its see-through corner shows through";
     }
     EXPECT_EQ(0, SurfaceCount + ChunkCount + MusicCount + FontCount);
 }

@@ -5,6 +5,7 @@
 #include "SDL_Engine/Drawing.h"
 #include "SDL_Engine/WindowUpdater.h"
 #include "support/SdlSession.h"
+#include "support/TestSurface.h"
 
 namespace {
 
@@ -48,6 +49,10 @@ TEST_F(WindowUpdates, ChangesAreSentTightlyOnceNearbyOnesAsOneBandAndManyAsTheir
     EXPECT_EQ(32 * 4u, Show().size());
     updater.Forget();
     EXPECT_EQ((Sent{0, 0, 600, 600}), Show());
+    TestSurface other(CreateSurface(600, 600, 0));  // a new screen of the same size and format
+    BlitSurface(other.Get(), screen, 0, 0);
+    updater.Show(other.Get());
+    EXPECT_EQ(1u, updater.LastSent().size()) << "a new screen is sent whole";
 }
 
 // A picture moving end to end is sent whole every frame; once it stops, the window is brought
