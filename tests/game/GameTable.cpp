@@ -1,9 +1,7 @@
 #include "GameTable.h"
 
 #include "game/ComputerPlayer.h"
-#include "game/GameMessages.h"
 #include "game/LudoPiece.h"
-#include "game/LudoPlayer.h"
 #include "game/PathNode.h"
 #include "support/FakeClock.h"
 
@@ -20,37 +18,25 @@ GameTable::GameTable(const std::vector<PlayerInfo>& seats) {
 
 GameTable::~GameTable() {
     control.reset();
-    for (LudoPlayer*& player : players) {
-        delete player;
-        player = nullptr;
-    }
+    for (LudoPlayer* player : players) delete player;
 }
 
 void GameTable::Step(Uint32 ms) {
     FakeClock::Advance(ms);
     control->Update();
     console.Update();
-    NoteConsole();
+    const std::string text = console.GetCurrentText();
+    if (!text.empty() && (shown.empty() || shown.back() != text)) shown.push_back(text);
 }
 
-TurnState GameTable::State() { return Current()->GetTurnState(); }
-
 bool GameTable::StepUntil(TurnState state, int maxSteps) {
-    for (int i = 0; i < maxSteps; ++i) {
-        if (State() == state) return true;
-        Step();
-    }
+    for (int i = 0; i < maxSteps && State() != state; ++i) Step();
     return State() == state;
 }
 
 bool GameTable::StepWhile(TurnState state, int maxSteps) {
     for (int i = 0; i < maxSteps && State() == state; ++i) Step();
     return State() != state;
-}
-
-void GameTable::NoteConsole() {
-    const std::string text = console.GetCurrentText();
-    if (!text.empty() && (shown.empty() || shown.back() != text)) shown.push_back(text);
 }
 
 int GameTable::TakeGameOverEvents() {
@@ -73,8 +59,4 @@ void GameTable::Walk(LudoPlayer* player, int k, int steps) {
     player->SelectMove(steps, k);
     while (player->Update() & UpdateBusy) {
     }
-}
-
-std::string GameTable::Said(LudoPlayer* player, int message) {
-    return player->GetName() + GameMessages[message];
 }
