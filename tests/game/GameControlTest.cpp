@@ -5,10 +5,7 @@
 #include <vector>
 
 #include "GameTable.h"
-#include "SDL_Engine/Drawing.h"
-#include "SDL_Engine/FontHolder.h"
 #include "SDL_Engine/MersenneTwister.h"
-#include "SDL_Engine/Text.h"
 #include "game/GameMessages.h"
 #include "game/GameRecord.h"
 #include "game/LudoPiece.h"
@@ -123,86 +120,8 @@ INSTANTIATE_TEST_SUITE_P(EveryOutcome, ThrowEvaluationTest, testing::Values(
     [](const testing::TestParamInfo<ThrowCase>& info) { return std::string(info.param.name); });
 // clang-format on
 
-struct ClickCase {
-    const char* name;
-    std::function<void(LudoPlayer*)> setup;
-    int value;
-    int piece;  // Anna's piece pressed; 4 presses an empty spot off the board
-    TurnState state;
-    int notice;  // -1 for none
-};
-
-void PrintTo(const ClickCase& c, std::ostream* os) { *os << c.name; }
-
-class ClickTest : public GameControlTest, public testing::WithParamInterface<ClickCase> {};
-
-TEST_P(ClickTest, PressWhileChoosingMovesStartsOrExplains) {
-    const ClickCase& c = GetParam();
-    Seat(AnnaAndBert);
-    c.setup(table->Player(0));
-    Throw(c.value);
-    ASSERT_EQ(WaitSelect, table->State());
-    Steps(80);  // past any notice of the throw
-    table->Shown().clear();
-    if (c.piece < 4) {
-        Press(0, c.piece);
-    } else {
-        table->Control().HandleClick(5, 595);
-    }
-    EXPECT_EQ(c.state, table->State());
-    table->Step();
-    if (c.state == Moving) {
-        EXPECT_EQ("", table->Console().GetCurrentText());
-    }
-    Steps(30);
-    Strings expected;
-    if (c.state == WaitSelect) expected = {Said(0, MessageSelect)};
-    if (c.notice >= 0) expected.insert(expected.begin(), Said(0, c.notice));
-    if (c.state == TurnStart) expected = {Said(0, MessageYourTurn)};
-    EXPECT_EQ(expected, table->Shown());
-    EXPECT_EQ(0u, table->Control().GetCurrentPlayer());
-}
-
-const auto FinishedAndOneOut = [](LudoPlayer* a) {
-    GameTable::Walk(a, 0, 56);
-    GameTable::Walk(a, 1, 0);
-};
-const auto ThreeBeforeHomeAndOneOut = [](LudoPlayer* a) {
-    GameTable::Walk(a, 0, 53);
-    GameTable::Walk(a, 1, 0);
-};
-const auto BehindOwnPiece = [](LudoPlayer* a) {
-    GameTable::Walk(a, 1, 4);
-    GameTable::Walk(a, 0, 0);
-};
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(EveryPress, ClickTest, testing::Values(
-    ClickCase{"MovablePiece", OneOnStart, 4, 0, Moving, -1},
-    ClickCase{"YardPieceWithSix", Nothing, 6, 2, TurnStart, -1},
-    ClickCase{"FinishedPiece", FinishedAndOneOut, 4, 0, WaitSelect, MessagePieceFinished},
-    ClickCase{"OvershootingPiece", ThreeBeforeHomeAndOneOut, 5, 0, WaitSelect, MessageInvalidMove},
-    ClickCase{"YardPieceWithoutSix", [](LudoPlayer* a) { GameTable::Walk(a, 1, 0); }, 4, 0,
-              WaitSelect, MessageInvalidMove},
-    ClickCase{"OntoOwnPiece", BehindOwnPiece, 4, 0, WaitSelect, MessageInvalidMove},
-    ClickCase{"YardPieceWithSixOntoOwnStart", BehindOwnPiece, 6, 2, WaitSelect,
-              MessageInvalidMove},
-    ClickCase{"EmptySpot", OneOnStart, 4, 4, WaitSelect, -1}),
-    [](const testing::TestParamInfo<ClickCase>& info) { return std::string(info.param.name); });
-// clang-format on
-
 TEST_F(GameControlTest, ThirdSixInARowForfeitsTheBonusAndPassesTheTurn) {
     Seat(AnnaAndBert);
-    LudoPlayer* anna = table->Player(0);
-    Throw(6);
-    Press(0, 0);
-    Throw(2);
-    EXPECT_EQ(0u, table->Control().GetSixesInARow()) << "another throw starts the count afresh";
-    Press(0, 0);
-    ASSERT_TRUE(table->StepUntil(TurnStart));
-    ASSERT_EQ(1u, table->Control().GetCurrentPlayer());
-    Throw(3);
-    Steps(100);
     for (unsigned sixes = 1; sixes <= 2; ++sixes) {
         Throw(6);
         EXPECT_EQ(sixes, table->Control().GetSixesInARow());
@@ -210,14 +129,14 @@ TEST_F(GameControlTest, ThirdSixInARowForfeitsTheBonusAndPassesTheTurn) {
         ASSERT_TRUE(table->StepUntil(TurnStart));
         ASSERT_EQ(0u, table->Control().GetCurrentPlayer());
     }
-    const PathNode* before = anna->GetPiece(0)->GetNode();
+    const PathNode* before = table->Player(0)->GetPiece(0)->GetNode();
     Throw(6, true);
     EXPECT_EQ(TurnEnd, table->State());
     Steps(80);
     EXPECT_EQ((Strings{Said(0, MessageThreeSixes), Said(1, MessageYourTurn)}), table->Shown());
     EXPECT_EQ(1u, table->Control().GetCurrentPlayer());
     EXPECT_EQ(0u, table->Control().GetSixesInARow());
-    EXPECT_EQ(before, anna->GetPiece(0)->GetNode());
+    EXPECT_EQ(before, table->Player(0)->GetPiece(0)->GetNode());
 }
 
 TEST_F(GameControlTest, PlayerWhoFinishesWithASixThrowsOnceMoreThenPasses) {
@@ -244,18 +163,6 @@ TEST_F(GameControlTest, PlayerWhoFinishesWithASixThrowsOnceMoreThenPasses) {
     EXPECT_EQ(0u, table->Control().GetSixesInARow());
 }
 
-TEST_F(GameControlTest, PieceReachingHomeIsAnnouncedAndThePlayGoesOn) {
-    Seat(AnnaAndBert);
-    GameTable::Walk(table->Player(0), 0, 52);
-    Throw(4);
-    table->Shown().clear();
-    Press(0, 0);
-    ASSERT_TRUE(table->StepUntil(TurnEnd));
-    Steps(100);
-    EXPECT_EQ((Strings{Said(0, MessagePieceHome), Said(1, MessageYourTurn)}), table->Shown());
-    EXPECT_EQ(3, table->Player(0)->GetPiecesLeft());
-}
-
 // On an open square, and on the other colour's own start square where it has just come out.
 TEST_F(GameControlTest, LandingOnAnotherColourSendsItToItsYardSpotEvenOnItsStartSquare) {
     for (int bertSteps : {43, 0}) {  // 43: four squares past Anna's start
@@ -273,23 +180,6 @@ TEST_F(GameControlTest, LandingOnAnotherColourSendsItToItsYardSpotEvenOnItsStart
         EXPECT_TRUE(bert->IsInYard(0));
         EXPECT_EQ(bert->GetPiece(0), bert->GetPiece(0)->GetYardSpot()->occupant);
     }
-}
-
-TEST_F(GameControlTest, ComputerActsOnTheFirstUpdateMoreThan750MsAfterItsStepBegan) {
-    Seat({{"Cora", 0, 0}, {"Bert", 1, 1}});
-    table->Control().GetDice().FixValue(6);
-    for (TurnState step : {WaitThrow, WaitSelect}) {
-        ASSERT_TRUE(table->StepUntil(step));
-        const Uint32 began = FakeClock::Now();
-        while (FakeClock::Now() - began < 760) {
-            ASSERT_EQ(step, table->State()) << "at +" << FakeClock::Now() - began;
-            table->Step(10);
-        }
-        table->Step(1);
-        EXPECT_NE(step, table->State());
-    }
-    EXPECT_EQ(TurnStart, table->State());  // it brought a piece out
-    EXPECT_FALSE(table->Player(0)->AllInYard());
 }
 
 TEST_F(GameControlTest, ThrowButtonAndBoardPressesServeAComputerSeatInPictureCoordinates) {
@@ -318,53 +208,6 @@ TEST_F(GameControlTest, LonePlayerTakesEveryTurnAndThenGameOverIsPostedOnEveryUp
     Steps(2);
     EXPECT_EQ(2, GameTable::TakeGameOverEvents());
     EXPECT_EQ(TurnEnd, table->State());
-}
-
-TEST_F(GameControlTest, GameAfterAnAbandonedOneStartsWithItsPromptAndTheFullPause) {
-    Seat(AnnaAndBert);
-    Steps(10);  // abandoned while the first pause runs
-    table.reset();
-    FakeClock::Advance(5000);
-    Seat(AnnaAndBert);
-    table->Step();
-    const Uint32 first = FakeClock::Now();
-    while (FakeClock::Now() - first < 1000) {
-        ASSERT_EQ(TurnStart, table->State()) << "at +" << FakeClock::Now() - first;
-        table->Step();
-    }
-    table->Step();
-    EXPECT_EQ(WaitThrow, table->State());
-    EXPECT_EQ((Strings{Said(0, MessageYourTurn), Said(0, MessageThrow)}), table->Shown());
-}
-
-TEST_F(GameControlTest, CountersShowPiecesLeftInThePlayersColoursAtTheFourCorners) {
-    Seat({{"G", 0, 1}, {"R", 1, 1}, {"B", 2, 1}, {"Y", 3, 0}});
-    for (int k = 0; k < 4; ++k) GameTable::Walk(table->Player(1), k, 56);
-    SDL_Surface* screen = sdl.Screen();
-    SDL_FillRect(screen, nullptr, 0);
-    table->Control().Draw(screen);
-
-    FontHolder font("data/fonts/Jester.ttf", 24);
-    SDL_Surface* expected = SDL_CreateRGBSurface(0, 600, 600, 32, 0, 0, 0, 0);
-    SDL_FillRect(expected, nullptr, 0);
-    const SDL_Color colours[4] = {
-        {0, 255, 64, 0}, {255, 50, 50, 0}, {0, 128, 255, 0}, {255, 255, 0, 0}};
-    const int skip = GetLineSkip(&font);
-    for (int c = 0; c < 4; ++c) {
-        const std::string text = c == 1 ? "0x" : "4x";
-        const int w = GetTextWidth(&font, text);
-        const int x = c == 1 || c == 2 ? 590 - w : 10;
-        const int y = c >= 2 ? 501 - skip : 10;
-        DrawText(&font, expected, colours[c], x, y, text);
-        int differing = 0;
-        for (int py = y - 1; py <= y + skip; ++py) {
-            for (int px = x - 1; px <= x + w; ++px) {
-                differing += GetPixel(screen, px, py) != GetPixel(expected, px, py);
-            }
-        }
-        EXPECT_EQ(0, differing) << "colour " << c;
-    }
-    SDL_FreeSurface(expected);
 }
 
 TEST_F(GameControlTest, WithoutPlayersTheGameIsOverAtOnceAndNothingBreaks) {

@@ -51,22 +51,29 @@ INSTANTIATE_TEST_SUITE_P(SeatsAndShards, GameSimulationTest,
 
 // Recorded games: the hash of everything seen after every update (clock, turn, die, sixes,
 // every piece's position, the panel's text) pins the rules, the timings and the computer's
-// choices. Games with uneven update intervals catch a pause that is 1 ms too long or short.
-// After a deliberate change of how the game plays, run
-//     ./tests/tarvello_tests --gtest_filter='RecordedGame*'
-// from the build folder and copy each failure's "actual" trace into the table below.
+// choices; games with uneven update intervals catch a pause 1 ms too long or short. The
+// FrameHash case also draws the table every 500th update and hashes the pixels, which are
+// classic SDL's. After a deliberate change of how the game plays or looks, run
+//     ./tests/tarvello_tests --gtest_filter='*RecordedGame*'
+// from the build folder and copy each failure's actual line into the table below.
 struct RecordedCase {
     const char* name;
     uint32_t seed;
-    int seats;
-    bool computersOnly;
-    bool unevenSteps;
-    Uint32 startTick;
-    const char* trace;
-    const char* finishers;  // colours, first place first
+    WholeGameOptions options;
+    const char* expected;  // trace:updates, finishing colours, frames
 };
 
 void PrintTo(const RecordedCase& c, std::ostream* os) { *os << c.name; }
+
+WholeGameOptions Options(int seats, bool computersOnly, Uint32 startTick, int frameEvery = 0) {
+    WholeGameOptions options;
+    options.seats = seats;
+    options.computersOnly = computersOnly;
+    options.unevenSteps = !computersOnly;
+    options.startTick = startTick;
+    options.frameEvery = frameEvery;
+    return options;
+}
 
 class RecordedGame : public testing::TestWithParam<RecordedCase> {
   protected:
@@ -74,43 +81,24 @@ class RecordedGame : public testing::TestWithParam<RecordedCase> {
 };
 
 TEST_P(RecordedGame, PlaysAsRecorded) {
-    const RecordedCase& c = GetParam();
-    WholeGameOptions options;
-    options.seats = c.seats;
-    options.computersOnly = c.computersOnly;
-    options.unevenSteps = c.unevenSteps;
-    options.startTick = c.startTick;
-    const WholeGameResult result = PlayWholeGame(c.seed, options);
+    const WholeGameResult result = PlayWholeGame(GetParam().seed, GetParam().options);
     ASSERT_EQ("", result.failure) << "after " << result.updates << " updates";
-    std::ostringstream trace, finishers;
-    trace << std::hex << result.trace << ':' << std::dec << result.updates;
-    for (int colour : result.finishColours) finishers << colour;
-    EXPECT_EQ(c.finishers, finishers.str());
-    EXPECT_EQ(c.trace, trace.str());
-}
-
-// The same for the pictures: every 500th update of a game the board, pieces, counters, die and
-// panel are drawn and hashed. The pixels are classic SDL's; recorded as above.
-TEST(GameFrameHash, GameIsDrawnAsRecorded) {
-    SdlSession sdl(true);
-    WholeGameOptions options;
-    options.frameEvery = 500;
-    const WholeGameResult result = PlayWholeGame(5, options);
-    ASSERT_EQ("", result.failure);
-    std::ostringstream frames;
-    frames << std::hex << result.frames << ':' << std::dec << result.updates;
-    EXPECT_EQ("607deafdd7a907cf:149763", frames.str());
+    std::ostringstream actual;
+    actual << std::hex << result.trace << ':' << std::dec << result.updates << ' ';
+    for (int colour : result.finishColours) actual << colour;
+    if (GetParam().options.frameEvery > 0) actual << ' ' << std::hex << result.frames;
+    EXPECT_EQ(GetParam().expected, actual.str());
 }
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Seeds, RecordedGame, testing::Values(
-    RecordedCase{"FourComputers", 1, 4, true, false, 100000, "d47fddbeb71044ab:135552", "3201"},
-    RecordedCase{"FourDrawnSeatsUneven", 2, 4, false, true, 100000, "2df719060ac4d26e:102227",
-                 "2103"},
-    RecordedCase{"ThreeDrawnSeatsUneven", 3, 3, false, true, 100000, "767e89d39b3b30fe:73869",
-                 "103"},
-    RecordedCase{"TwoHumansAcrossTheTickWrap", 4, 2, false, true, 0xFFFFFFFFu - 300000,
-                 "c18a6894d3a62867:37231", "01"}),
+    RecordedCase{"FourComputers", 1, Options(4, true, 100000), "de9f6c2e4cd19703:168750 1320"},
+    RecordedCase{"FourDrawnSeatsUneven", 2, Options(4, false, 100000), "f071b575d95338d0:125670 1203"},
+    RecordedCase{"ThreeDrawnSeatsUneven", 3, Options(3, false, 100000), "590012d4386e2849:92605 103"},
+    RecordedCase{"TwoHumansAcrossTheTickWrap", 4, Options(2, false, 0xFFFFFFFFu - 300000),
+                 "1cf7564379f9f375:45473 01"},
+    RecordedCase{"FourDrawnSeatsFrameHash", 5, Options(4, false, 100000, 500),
+                 "16ffb62d067217c8:106770 1302 33e555a5f60a343b"}),
     [](const testing::TestParamInfo<RecordedCase>& info) { return std::string(info.param.name); });
 // clang-format on
 

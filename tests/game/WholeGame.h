@@ -13,7 +13,7 @@ struct WholeGameOptions {
     bool unevenSteps = false;    // updates 1 to 40 ms apart instead of 20
     bool checkRules = true;
     Uint32 startTick = 100000;
-    long maxUpdates = 2000000;  // far above any real game; a stuck game hits it
+    long maxUpdates = 1000000;  // far above any real game; a stuck game hits it
     int frameEvery = 0;         // draws the table every that many updates and hashes the pixels
 };
 
