@@ -8,7 +8,6 @@
 #include "SDL_Engine/MersenneTwister.h"
 #include "SDL_Engine/SurfaceHolder.h"
 #include "SDL_Engine/Text.h"
-#include "game/BoardTestHelpers.h"
 #include "game/Dice.h"
 #include "game/GameBoard.h"
 #include "game/GameConsole.h"
@@ -16,6 +15,13 @@
 #include "support/SdlSession.h"
 
 namespace {
+// Track square i of the ring, counted from the first node.
+PathNode* TrackNode(const PathControl& path, int i) {
+    PathNode* node = path.GetFirst();
+    for (int k = 0; k < i; ++k) node = node->next;
+    return node;
+}
+
 class BoardTest : public testing::Test {
   protected:
     SdlSession sdl{true};

@@ -34,11 +34,6 @@ bool GameTable::StepUntil(TurnState state, int maxSteps) {
     return State() == state;
 }
 
-bool GameTable::StepWhile(TurnState state, int maxSteps) {
-    for (int i = 0; i < maxSteps && State() == state; ++i) Step();
-    return State() != state;
-}
-
 int GameTable::TakeGameOverEvents() {
     int count = 0;
     SDL_Event event;
@@ -48,9 +43,10 @@ int GameTable::TakeGameOverEvents() {
     return count;
 }
 
-WindowPoint GameTable::SquareOf(LudoPlayer* player, int k) {
+SDL_Rect GameTable::SquareOf(LudoPlayer* player, int k) {
     const PathNode* node = player->GetPiece(k)->GetNode();
-    return {player->GetBoard()->GetX() + node->x, player->GetBoard()->GetY() + node->y + 15};
+    return {static_cast<Sint16>(player->GetBoard()->GetX() + node->x),
+            static_cast<Sint16>(player->GetBoard()->GetY() + node->y), 31, 31};
 }
 
 void GameTable::Walk(LudoPlayer* player, int k, int steps) {

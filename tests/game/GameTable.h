@@ -13,11 +13,6 @@
 #include "game/LudoPlayer.h"
 #include "game/PlayerInfo.h"
 
-struct WindowPoint {
-    int x;
-    int y;
-};
-
 // A game laid out as the session holds it (board, console, players and referee), driven by the
 // fake clock one logic update at a time. Needs a live SDL session with audio.
 class GameTable {
@@ -33,8 +28,6 @@ class GameTable {
     void Step(Uint32 ms = 20);
     // Steps until the current player is in state (at most maxSteps); true if reached.
     bool StepUntil(TurnState state, int maxSteps = 1000);
-    // Steps while the current player stays in state (at most maxSteps); true if it left it.
-    bool StepWhile(TurnState state, int maxSteps = 1000);
     // Removes the end-of-game events from SDL's queue and counts them.
     static int TakeGameOverEvents();
 
@@ -49,8 +42,8 @@ class GameTable {
     // The texts the panel has shown, one entry per change, blanks left out.
     std::vector<std::string>& Shown() { return shown; }
 
-    // A point inside piece k's square, in window coordinates, as a user presses it.
-    static WindowPoint SquareOf(LudoPlayer* player, int k);
+    // Piece k's square in window coordinates, where a user presses it.
+    static SDL_Rect SquareOf(LudoPlayer* player, int k);
     // Sets up a position without the referee: brings piece k out of the yard if it is there,
     // then walks it steps squares along its route to the end of the move.
     static void Walk(LudoPlayer* player, int k, int steps);

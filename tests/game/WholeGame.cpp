@@ -122,9 +122,9 @@ class Script {
 
     // Anywhere on the piece's 31-pixel square.
     void Press(LudoPlayer* player, int k) {
-        const WindowPoint at = GameTable::SquareOf(player, k);
-        table.Control().HandleClick(at.x + static_cast<int>(RandomInt(31)),
-                                    at.y - 15 + static_cast<int>(RandomInt(31)));
+        const SDL_Rect at = GameTable::SquareOf(player, k);
+        table.Control().HandleClick(at.x + static_cast<int>(RandomInt(at.w)),
+                                    at.y + static_cast<int>(RandomInt(at.h)));
     }
 
     GameTable& table;
@@ -231,13 +231,17 @@ WholeGameResult PlayWholeGame(uint32_t seed, const WholeGameOptions& options) {
     WholeGameResult result;
     std::vector<int> finishedSeen;
     TurnState last = TurnEnd;
+    long lastChange = 0;
     while (result.failure.empty() && !result.ended && result.updates < options.maxUpdates) {
         result.failure = script.Act();
         table.Step(options.unevenSteps ? 1 + RandomInt(40) : 20);
         ++result.updates;
         const TurnState state = table.State();
         result.turns += state != last && state == TurnStart;
+        if (state != last) lastChange = result.updates;
         last = state;
+        if (result.updates - lastChange > 20000)
+            result.failure = "stuck in step " + std::to_string(state);
         AddToTrace(trace, table);
         if (options.frameEvery > 0 && result.updates % options.frameEvery == 0) {
             frames.AddFrame(table);

@@ -13,7 +13,7 @@ struct WholeGameOptions {
     bool unevenSteps = false;    // updates 1 to 40 ms apart instead of 20
     bool checkRules = true;
     Uint32 startTick = 100000;
-    long maxUpdates = 1000000;  // far above any real game; a stuck game hits it
+    long maxUpdates = 1000000;  // far above any real game
     int frameEvery = 0;         // draws the table every that many updates and hashes the pixels
 };
 
@@ -22,7 +22,6 @@ struct WholeGameResult {
     bool ended = false;   // the end-of-game event arrived
     long updates = 0;
     int turns = 0;                   // turn beginnings, bonus turns included
-    int throws = 0;                  // die throws
     std::vector<int> finishColours;  // as the game recorded them, first place first
     uint64_t trace = 0;              // a hash of everything seen after every update
     uint64_t frames = 0;             // a hash of the frames drawn
