@@ -3,16 +3,29 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "BenchGame.h"
+#include "game/WholeGame.h"
+#include "support/SdlSession.h"
 
 namespace {
+
+// A game of computer seats on the simulation test's harness, without the rule checks. SDL
+// starts on first use and stays for the rest of the run.
+WholeGameResult PlayComputerGame(uint32_t seed, int seats = 4) {
+    static SdlSession sdl(true);
+    WholeGameOptions options;
+    options.seats = seats;
+    options.computersOnly = true;
+    options.checkRules = false;
+    options.maxUpdates = 5000000;
+    return PlayWholeGame(seed, options);
+}
 
 // Complete four-computer games, logic only, each in real 20 ms steps of the stand-in clock.
 void BM_FourComputerGame(benchmark::State& state) {
     uint32_t seed = 1;
     long updates = 0;
     for (auto _ : state) {
-        const BenchGameResult result = PlayComputerGame(seed++);
+        const WholeGameResult result = PlayComputerGame(seed++);
         if (!result.ended) state.SkipWithError("a game did not end");
         updates += result.updates;
     }
@@ -40,14 +53,14 @@ void BM_ComputerGameFigures(benchmark::State& state) {
     double turns = 0, minutes = 0, unfinished = 0;
     double firsts[4] = {0, 0, 0, 0};
     for (auto _ : state) {
-        const BenchGameResult result = PlayComputerGame(seed++, seats);
+        const WholeGameResult result = PlayComputerGame(seed++, seats);
         turns += result.turns;
         minutes += result.updates * 20.0 / 60000.0;
-        if (!result.ended || result.finishOrder.empty()) {
+        if (!result.ended || result.finishColours.empty()) {
             std::fprintf(stderr, "game %u did not end (%ld updates)\n", seed - 1, result.updates);
             ++unfinished;
         } else {
-            ++firsts[result.finishOrder.front()];
+            ++firsts[result.finishColours.front()];
         }
     }
     using benchmark::Counter;

@@ -1,9 +1,7 @@
 #include "GameTable.h"
 
 #include "game/ComputerPlayer.h"
-#include "game/GameMessages.h"
 #include "game/LudoPiece.h"
-#include "game/LudoPlayer.h"
 #include "game/PathNode.h"
 #include "support/FakeClock.h"
 
@@ -20,37 +18,20 @@ GameTable::GameTable(const std::vector<PlayerInfo>& seats) {
 
 GameTable::~GameTable() {
     control.reset();
-    for (LudoPlayer*& player : players) {
-        delete player;
-        player = nullptr;
-    }
+    for (LudoPlayer* player : players) delete player;
 }
 
 void GameTable::Step(Uint32 ms) {
     FakeClock::Advance(ms);
     control->Update();
     console.Update();
-    NoteConsole();
-}
-
-TurnState GameTable::State() { return Current()->GetTurnState(); }
-
-bool GameTable::StepUntil(TurnState state, int maxSteps) {
-    for (int i = 0; i < maxSteps; ++i) {
-        if (State() == state) return true;
-        Step();
-    }
-    return State() == state;
-}
-
-bool GameTable::StepWhile(TurnState state, int maxSteps) {
-    for (int i = 0; i < maxSteps && State() == state; ++i) Step();
-    return State() != state;
-}
-
-void GameTable::NoteConsole() {
     const std::string text = console.GetCurrentText();
     if (!text.empty() && (shown.empty() || shown.back() != text)) shown.push_back(text);
+}
+
+bool GameTable::StepUntil(TurnState state, int maxSteps) {
+    for (int i = 0; i < maxSteps && State() != state; ++i) Step();
+    return State() == state;
 }
 
 int GameTable::TakeGameOverEvents() {
@@ -62,9 +43,10 @@ int GameTable::TakeGameOverEvents() {
     return count;
 }
 
-WindowPoint GameTable::SquareOf(LudoPlayer* player, int k) {
+SDL_Rect GameTable::SquareOf(LudoPlayer* player, int k) {
     const PathNode* node = player->GetPiece(k)->GetNode();
-    return {player->GetBoard()->GetX() + node->x, player->GetBoard()->GetY() + node->y + 15};
+    return {static_cast<Sint16>(player->GetBoard()->GetX() + node->x),
+            static_cast<Sint16>(player->GetBoard()->GetY() + node->y), 31, 31};
 }
 
 void GameTable::Walk(LudoPlayer* player, int k, int steps) {
@@ -73,8 +55,4 @@ void GameTable::Walk(LudoPlayer* player, int k, int steps) {
     player->SelectMove(steps, k);
     while (player->Update() & UpdateBusy) {
     }
-}
-
-std::string GameTable::Said(LudoPlayer* player, int message) {
-    return player->GetName() + GameMessages[message];
 }

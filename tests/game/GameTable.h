@@ -13,13 +13,8 @@
 #include "game/LudoPlayer.h"
 #include "game/PlayerInfo.h"
 
-struct WindowPoint {
-    int x;
-    int y;
-};
-
 // A game laid out as the session holds it (board, console, players and referee), driven by the
-// test's fake clock one logic update at a time. Needs a live SDL session with audio.
+// fake clock one logic update at a time. Needs a live SDL session with audio.
 class GameTable {
   public:
     // One player per seat: control 0 a computer, 1 a human.
@@ -29,38 +24,31 @@ class GameTable {
     GameTable(const GameTable&) = delete;
     GameTable& operator=(const GameTable&) = delete;
 
-    // One logic update as the session runs it, ms after the last one; also notes what the
-    // console shows afterwards.
+    // One logic update as the session runs it, ms after the last one; notes what the panel shows.
     void Step(Uint32 ms = 20);
-    // Steps until the current player is in state, or gives up after maxSteps; true if reached.
+    // Steps until the current player is in state (at most maxSteps); true if reached.
     bool StepUntil(TurnState state, int maxSteps = 1000);
-    // Steps while the current player stays in state, at most maxSteps; true if it left it.
-    bool StepWhile(TurnState state, int maxSteps = 1000);
     // Removes the end-of-game events from SDL's queue and counts them.
     static int TakeGameOverEvents();
 
     GameControl& Control() { return *control; }
     GameConsole& Console() { return console; }
     GameBoard& Board() { return board; }
-    std::vector<LudoPlayer*>& Players() { return players; }
+    const std::vector<LudoPlayer*>& Players() const { return players; }
     LudoPlayer* Player(unsigned seat) { return players[seat]; }
     LudoPlayer* Current() { return players[control->GetCurrentPlayer()]; }
-    TurnState State();
+    TurnState State() { return Current()->GetTurnState(); }
 
     // The texts the panel has shown, one entry per change, blanks left out.
     std::vector<std::string>& Shown() { return shown; }
 
-    // The window point at the middle of the left edge of piece k's square, as a user presses it.
-    static WindowPoint SquareOf(LudoPlayer* player, int k);
+    // Piece k's square in window coordinates, where a user presses it.
+    static SDL_Rect SquareOf(LudoPlayer* player, int k);
     // Sets up a position without the referee: brings piece k out of the yard if it is there,
     // then walks it steps squares along its route to the end of the move.
     static void Walk(LudoPlayer* player, int k, int steps);
-    // A prompt or notice as the referee words it for player.
-    static std::string Said(LudoPlayer* player, int message);
 
   private:
-    void NoteConsole();
-
     GameBoard board;
     GameConsole console;
     std::vector<LudoPlayer*> players;  // owned

@@ -1,0 +1,162 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <set>
+#include <utility>
+
+#include "SDL_Engine/FontHolder.h"
+#include "SDL_Engine/MersenneTwister.h"
+#include "SDL_Engine/SurfaceHolder.h"
+#include "SDL_Engine/Text.h"
+#include "game/Dice.h"
+#include "game/GameBoard.h"
+#include "game/GameConsole.h"
+#include "support/FakeClock.h"
+#include "support/SdlSession.h"
+
+namespace {
+// Track square i of the ring, counted from the first node.
+PathNode* TrackNode(const PathControl& path, int i) {
+    PathNode* node = path.GetFirst();
+    for (int k = 0; k < i; ++k) node = node->next;
+    return node;
+}
+
+class BoardTest : public testing::Test {
+  protected:
+    SdlSession sdl{true};
+    FakeClock clock{50000};
+    GameBoard board;
+    PathControl& path = board.GetPath();
+};
+
+TEST_F(BoardTest, RingOf52NeighbouringSquaresClosesBothWaysAndBranchesAtFourEntries) {
+    std::set<std::pair<int, int>> cells;
+    std::set<int> branching;
+    PathNode* node = path.GetFirst();
+    for (int i = 0; i < PathControl::TrackLength; ++i, node = node->next) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(KindTrack, node->kind);
+        EXPECT_EQ(node, node->next->prev);
+        EXPECT_EQ(0, (node->x - 6) % 32 + (node->y - 6) % 32);
+        const int dx = std::abs(node->next->x - node->x), dy = std::abs(node->next->y - node->y);
+        EXPECT_TRUE((dx == 0 || dx == 32) && (dy == 0 || dy == 32) && dx + dy > 0);
+        cells.insert({node->x, node->y});
+        if (node->branch) branching.insert(i);
+    }
+    EXPECT_EQ(path.GetFirst(), node);
+    EXPECT_EQ(52u, cells.size());
+    EXPECT_EQ((std::set<int>{0, 13, 26, 39}), branching);
+}
+
+TEST_F(BoardTest, HomeStretchRunsSixSquaresToTheCentreAndTheStartLiesTwoAfterTheEntry) {
+    for (int c = 0; c < 4; ++c) {
+        SCOPED_TRACE(c);
+        PathNode* entry = TrackNode(path, 13 * c);
+        EXPECT_EQ(TrackNode(path, 13 * c + 2), path.GetStartNode(c));
+        PathNode* node = entry->branch;
+        for (int k = 0; k < 6; ++k, node = node->next) {
+            EXPECT_EQ(k < 5 ? c : KindFinal, node->kind);
+            EXPECT_EQ(nullptr, node->branch);
+            EXPECT_EQ(k > 0 ? node : nullptr, node->prev ? node->prev->next : nullptr);
+            // Straight towards the centre, cell by cell.
+            EXPECT_EQ(32 * (k + 1), std::abs(node->x - entry->x) + std::abs(node->y - entry->y));
+            EXPECT_EQ(c % 2 ? entry->x : entry->y, c % 2 ? node->x : node->y);
+        }
+        EXPECT_EQ(nullptr, node);
+    }
+    EXPECT_EQ(nullptr, path.GetStartNode(4));
+    EXPECT_EQ(nullptr, path.GetStartNode(-1));
+    EXPECT_EQ(nullptr, path.MakeHomeStretch(0, 0, 4));
+    EXPECT_EQ(nullptr, path.MakeHomeStretch(0, 0, -1));
+}
+
+// The board covers exactly its 491 pixels; a drag keeps the grab offset, may leave the window
+// and ends on any release; a second press while dragging changes nothing.
+TEST_F(BoardTest, BoardIsDraggedByThePointWhereItWasGrabbed) {
+    const int inside[][3] = {{54, 10, 1}, {544, 500, 1}, {53, 10, 0},
+                             {54, 9, 0},  {545, 10, 0},  {54, 501, 0}};
+    for (const auto& p : inside) EXPECT_EQ(p[2] == 1, board.Contains(p[0], p[1])) << p[0] << p[1];
+    board.OnMouseDown(545, 10);
+    EXPECT_FALSE(board.IsDragging());
+    board.OnMouseDown(100, 50);
+    board.OnMouseDown(300, 300);
+    ASSERT_TRUE(board.IsDragging());
+    board.OnMouseMove(10, 5);
+    EXPECT_EQ(-36 * 1000 - 35, board.GetX() * 1000 + board.GetY());
+    board.OnMouseMove(700, 700);
+    board.OnMouseUp();
+    board.OnMouseMove(0, 0);
+    EXPECT_FALSE(board.IsDragging());
+    EXPECT_EQ(654 * 1000 + 660, board.GetX() * 1000 + board.GetY());
+    board.OnMouseDown(54, 10);
+    EXPECT_FALSE(board.IsDragging()) << "the board has left that point";
+}
+
+TEST_F(BoardTest, ThrowIsFinalAtOnceAndRollsFor2060MsAlsoAcrossTheTickWrap) {
+    Dice die;
+    for (Uint32 start : {50000u, 0xFFFFFFFFu - 1000}) {
+        for (uint32_t seed = 1; seed <= 20; ++seed) {
+            SharedRandom.init_genrand(seed);
+            FakeClock::Set(start + seed);
+            die.Roll();
+            const int value = die.GetValue();
+            EXPECT_TRUE(value >= 1 && value <= 6);
+            FakeClock::Advance(Dice::RollTime);
+            EXPECT_TRUE(die.IsRolling());
+            FakeClock::Advance(1);
+            EXPECT_FALSE(die.IsRolling());
+            EXPECT_EQ(value, die.GetValue());
+        }
+    }
+    die.FixValue(7);  // out of range: random again
+    std::set<int> faces;
+    for (int i = 0; i < 200; ++i, die.Roll()) faces.insert(die.GetValue());
+    EXPECT_EQ(6u, faces.size());
+    die.Draw(nullptr);
+}
+
+struct Step {
+    Uint32 tick;        // the update runs at this tick
+    const char* shown;  // what the panel shows after it
+};
+
+// A of 100 ms and B of 0 ms queued together over the standing text, before the wrap and across.
+TEST_F(BoardTest, NoticesAreTimedOneAfterAnotherFromTheUpdateThatShowsThem) {
+    GameConsole console;
+    for (Uint32 base : {10000u, 0xFFFFFFFFu - 100}) {
+        console.SetText("stand");
+        console.AddMessage({"A", 0, 100});
+        console.AddMessage({"B", 0, 0});
+        EXPECT_EQ("A", console.GetCurrentText());
+        const std::vector<Step> steps = {
+            {0, "A"},      {100, "A"}, {101, "B"},  // A goes; B waits for its first update
+            {120, "B"},    {120, "B"},              // a zero duration needs the clock to move
+            {121, "stand"}};
+        for (const Step& step : steps) {
+            FakeClock::Set(base + step.tick);
+            console.Update();
+            EXPECT_EQ(step.shown, console.GetCurrentText()) << "at " << base << "+" << step.tick;
+        }
+        EXPECT_FALSE(console.HasMessages());
+    }
+    console.AddMessage({"notice", 0, 1000});
+    console.Clear();
+    EXPECT_FALSE(console.HasMessages());
+    EXPECT_EQ("", console.GetCurrentText());
+}
+
+// The block of lines sits centred on the panel's height, rounded down even when it is taller
+// than the panel.
+TEST_F(BoardTest, ConsoleTextIsCentredOnThePanelRoundingDown) {
+    GameConsole console;
+    const int panelHeight = SurfaceHolder("data/gfx/console.png").Get()->h;
+    FontHolder font("data/fonts/Neuropol.ttf", 18);
+    std::string text = "x";
+    for (int lines = 1; lines <= 8; ++lines, text += "\nx") {
+        const int spare = panelHeight - lines * GetLineSkip(&font);
+        const int offset = console.GetTextTop(text) - GameConsole::PanelY;
+        EXPECT_TRUE(2 * offset <= spare && 2 * offset + 2 > spare) << lines << " lines";
+    }
+}
+}  // namespace
