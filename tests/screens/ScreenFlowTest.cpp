@@ -1,147 +1,125 @@
+// The screen flow, one row per way from a screen to the next; each row's triggers are tried
+// one by one on a fresh program.
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <ostream>
 #include <string>
+#include <vector>
 
 #include "game/GameRecord.h"
 #include "screens/GameResults.h"
 #include "screens/InGameMenu.h"
 #include "screens/MainMenu.h"
 #include "screens/PlayerSetup.h"
-#include "screens/ScreenSteps.h"
 #include "screens/cGameSession.h"
 #include "screens/cIntroState.h"
+#include "support/ScreenDriver.h"
 
 namespace {
 
 using Step = std::function<void(ScreenDriver&)>;
 
-enum class Outcome { Intro, Menu, Setup, Game, PausedGame, Results, Quit };
+enum class Outcome { Menu, Setup, Game, PausedGame, Results, Quit };
 
 struct FlowRow {
     const char* name;
-    Step reach;    // from the start of the program to the screen of the row
-    Step trigger;  // what the person does there
+    Step reach;  // from the start of the program to the screen of the row
+    std::vector<Step> triggers;
     Outcome expected;
 };
 
-// Names the case in test listings instead of dumping its bytes.
 void PrintTo(const FlowRow& row, std::ostream* out) { *out << row.name; }
 
-const int kTwoComputers[4] = {steps::kComputer, steps::kComputer, -1, -1};
+const int kTwoComputers[4] = {ScreenDriver::kComputer, ScreenDriver::kComputer,
+                              ScreenDriver::kEmpty, ScreenDriver::kEmpty};
 
-void ToGame(ScreenDriver& d) { steps::ToGame(d, kTwoComputers); }
-
+void ToGame(ScreenDriver& d) { d.ToGame(kTwoComputers); }
 void ToPauseMenu(ScreenDriver& d) {
     ToGame(d);
     d.Key(SDLK_ESCAPE);
 }
-
-void PostUserEvent(ScreenDriver& d, Uint8 type, int code) {
-    SDL_Event event = {};
-    event.type = type;
-    event.user.code = code;
-    d.Post(event);
-}
-
 void ToResults(ScreenDriver& d) {
     ToGame(d);
     GameRecord.finishers = {{"Rowan", 1, 0}, {"Gale", 0, 0}};
-    PostUserEvent(d, SDL_USEREVENT, 670);
+    d.UserEvent(SDL_USEREVENT, cGameSession::kGameOverCode);
 }
-
-void Press(ScreenDriver& d, std::initializer_list<SDLKey> keys) {
-    for (SDLKey key : keys) d.Key(key);
+void ToFilledSetup(ScreenDriver& d) {
+    d.ToSetup();
+    d.FillSeat(0, "Gale", ScreenDriver::kHuman);
+    d.FillSeat(2, "Bryn", ScreenDriver::kComputer);  // the name box keeps the keyboard
+}
+Step Keys(std::vector<SDLKey> keys) {
+    return [keys](ScreenDriver& d) {
+        for (SDLKey key : keys) d.Key(key);
+    };
 }
 
 const FlowRow kFlow[] = {
-    {"IntroLastPictureEvent", steps::StartIntro,
-     [](ScreenDriver& d) { PostUserEvent(d, SDL_USEREVENT, 301); }, Outcome::Menu},
-    {"IntroReturnOnLastPicture", steps::StartIntro,
-     [](ScreenDriver& d) {
-         Press(d, {SDLK_RETURN, SDLK_RETURN});
-     },
+    {"IntroToMainMenu",
+     [](ScreenDriver& d) { d.StartIntro(); },
+     {[](ScreenDriver& d) { d.UserEvent(SDL_USEREVENT, cIntroState::kIntroFinished); },
+      Keys({SDLK_RETURN, SDLK_RETURN}), Keys({SDLK_ESCAPE})},
      Outcome::Menu},
-    {"IntroEscape", steps::StartIntro, [](ScreenDriver& d) { d.Key(SDLK_ESCAPE); }, Outcome::Menu},
-    {"MenuNewGame", steps::ToMainMenu, [](ScreenDriver& d) { d.Key(SDLK_RETURN); }, Outcome::Setup},
-    {"MenuExit", steps::ToMainMenu,
-     [](ScreenDriver& d) {
-         Press(d, {SDLK_UP, SDLK_RETURN});
-     },
+    {"MainMenuNewGame",
+     [](ScreenDriver& d) { d.ToMainMenu(); },
+     {Keys({SDLK_RETURN})},
+     Outcome::Setup},
+    {"MainMenuExit",
+     [](ScreenDriver& d) { d.ToMainMenu(); },
+     {Keys({SDLK_UP, SDLK_RETURN})},
      Outcome::Quit},
-    {"SetupStart",
-     [](ScreenDriver& d) {
-         steps::ToSetup(d);
-         steps::FillSeat(d, 0, "Gale", steps::kHuman);
-         steps::FillSeat(d, 2, "Bryn", steps::kComputer);
-     },
-     steps::ClickStart, Outcome::Game},
-    {"SetupEscape", steps::ToSetup, [](ScreenDriver& d) { d.Key(SDLK_ESCAPE); }, Outcome::Menu},
-    {"GameEscape", ToGame, [](ScreenDriver& d) { d.Key(SDLK_ESCAPE); }, Outcome::PausedGame},
-    {"GameEveryoneFinished", ToGame,
-     [](ScreenDriver& d) {
+    {"SetupStart", ToFilledSetup, {[](ScreenDriver& d) { d.ClickStart(); }}, Outcome::Game},
+    {"SetupEscape", ToFilledSetup, {Keys({SDLK_ESCAPE})}, Outcome::Menu},
+    {"GameEscape", ToGame, {Keys({SDLK_ESCAPE})}, Outcome::PausedGame},
+    {"GameEveryoneFinished",
+     ToGame,
+     {[](ScreenDriver& d) {
          GameRecord.finishers = {{"Gale", 0, 0}, {"Rowan", 1, 0}};
-         PostUserEvent(d, SDL_USEREVENT, 670);
-     },
+         d.UserEvent(SDL_USEREVENT, cGameSession::kGameOverCode);
+     }},
      Outcome::Results},
-    {"PauseResume", ToPauseMenu,
-     [](ScreenDriver& d) {
-         Press(d, {SDLK_DOWN, SDLK_RETURN});
-     },
-     Outcome::Game},
-    {"PauseAbort", ToPauseMenu, [](ScreenDriver& d) { d.Key(SDLK_RETURN); }, Outcome::Menu},
-    {"PauseExit", ToPauseMenu,
-     [](ScreenDriver& d) {
-         Press(d, {SDLK_UP, SDLK_RETURN});
-     },
-     Outcome::Quit},
-    {"ResultsReturn", ToResults, [](ScreenDriver& d) { d.Key(SDLK_RETURN); }, Outcome::Menu},
-    {"ResultsEscape", ToResults, [](ScreenDriver& d) { d.Key(SDLK_ESCAPE); }, Outcome::Menu},
-    {"ResultsButton", ToResults, [](ScreenDriver& d) { d.Click(15 + 75, 520 + 25); },
+    {"PauseResume", ToPauseMenu, {Keys({SDLK_DOWN, SDLK_RETURN})}, Outcome::Game},
+    {"PauseAbort", ToPauseMenu, {Keys({SDLK_RETURN})}, Outcome::Menu},
+    {"PauseExit", ToPauseMenu, {Keys({SDLK_UP, SDLK_RETURN})}, Outcome::Quit},
+    {"ResultsToMainMenu",
+     ToResults,
+     {Keys({SDLK_RETURN}), Keys({SDLK_ESCAPE}), [](ScreenDriver& d) { d.Click(90, 545); }},
      Outcome::Menu},
 };
+
+bool Shows(ScreenDriver& d, Outcome expected) {
+    switch (expected) {
+        case Outcome::Menu:
+            return d.Top<MainMenu>() != nullptr;
+        case Outcome::Setup:
+            return d.Top<PlayerSetup>() != nullptr;
+        case Outcome::Game:
+            return d.Top<cGameSession>() != nullptr;
+        case Outcome::PausedGame:
+            return d.Top<InGameMenu>() != nullptr;
+        case Outcome::Results:
+            return d.Top<GameResults>() != nullptr;
+        case Outcome::Quit:
+            return !d.Engine()->IsRunning() && ExitCode == 0;
+    }
+    return false;
+}
 
 class ScreenFlow : public testing::TestWithParam<FlowRow> {};
 
 TEST_P(ScreenFlow, EachTriggerLeadsToItsScreen) {
-    const FlowRow& row = GetParam();
-    ScreenDriver driver;
-    row.reach(driver);
-    row.trigger(driver);
-    SDL_Engine* engine = driver.Engine();
-    switch (row.expected) {
-        case Outcome::Quit:
-            EXPECT_FALSE(engine->IsRunning());
-            EXPECT_EQ(0, ExitCode);
-            return;
-        case Outcome::PausedGame:
-            ASSERT_EQ(2u, engine->StateCount());
-            EXPECT_NE(nullptr, driver.Top<InGameMenu>());
-            break;
-        case Outcome::Menu:
-            EXPECT_NE(nullptr, driver.Top<MainMenu>());
-            break;
-        case Outcome::Setup:
-            EXPECT_NE(nullptr, driver.Top<PlayerSetup>());
-            break;
-        case Outcome::Game:
-            EXPECT_NE(nullptr, driver.Top<cGameSession>());
-            break;
-        case Outcome::Results:
-            EXPECT_NE(nullptr, driver.Top<GameResults>());
-            break;
-        case Outcome::Intro:
-            EXPECT_NE(nullptr, driver.Top<cIntroState>());
-            break;
+    for (std::size_t i = 0; i < GetParam().triggers.size(); ++i) {
+        ScreenDriver driver;
+        GetParam().reach(driver);
+        GetParam().triggers[i](driver);
+        EXPECT_TRUE(Shows(driver, GetParam().expected)) << "trigger " << i;
+        if (GetParam().expected == Outcome::Quit) continue;
+        EXPECT_TRUE(driver.Engine()->IsRunning()) << "trigger " << i;
+        const std::size_t screens = GetParam().expected == Outcome::PausedGame ? 2 : 1;
+        EXPECT_EQ(screens, driver.Engine()->StateCount()) << "trigger " << i;
+        driver.Frames(25);  // the new screen keeps running on its own
+        EXPECT_TRUE(Shows(driver, GetParam().expected)) << "trigger " << i;
     }
-    if (row.expected != Outcome::PausedGame) {
-        EXPECT_EQ(1u, engine->StateCount());
-    }
-    EXPECT_TRUE(engine->IsRunning());
-    // The new screen keeps running on its own.
-    driver.Frames(25);
-    EXPECT_TRUE(engine->IsRunning());
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, ScreenFlow, testing::ValuesIn(kFlow),

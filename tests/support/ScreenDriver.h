@@ -11,13 +11,17 @@
 
 // The real engine under the dummy drivers on fake time, played through SDL's own event queue as
 // a person would: keys, typing, mouse moves and clicks at window coordinates, frames of time.
+// Each input runs the pass that handles it after one logic step, so the screen updates and draws.
 class ScreenDriver {
   public:
-    // Creates the engine (and resets the exit code and the music and sound switches).
-    explicit ScreenDriver(Uint32 start = 1000);
-    // Destroys the engine if the test has not done so already.
-    ~ScreenDriver();
+    static const int kHuman = 1;
+    static const int kComputer = 0;
+    static const int kEmpty = -1;
 
+    // Creates the engine (and resets the exit code and the music and sound switches).
+    ScreenDriver();
+    // Destroys the engine as the entry point does; the printed lines stay.
+    ~ScreenDriver() { SDL_Engine::DestroyInstance(); }
     ScreenDriver(const ScreenDriver&) = delete;
     ScreenDriver& operator=(const ScreenDriver&) = delete;
 
@@ -32,22 +36,28 @@ class ScreenDriver {
     void Frames(int count, Uint32 step = 20);
     // Runs passes of step ms until done() holds or limit ms have passed; tells whether it held.
     bool RunUntil(const std::function<bool()>& done, Uint32 limit, Uint32 step = 20);
-
-    // Each of these puts one event on SDL's queue and runs the pass that handles it, after
-    // advancing the clock by one logic step (so the screen updates and draws in that pass).
+    void Post(SDL_Event event, Uint32 step = 20);
+    void UserEvent(Uint8 type, int code);
     void Key(SDLKey key, SDLMod mod = KMOD_NONE);
-    // Handles one key with no time passing, so no update runs after it.
-    void KeyAtOnce(SDLKey key);
     void Type(const std::string& text);
     void Move(int x, int y);
     void Press(int x, int y);
     void Release(int x, int y);
     // Moves there, presses and releases, then runs one more pass for the button's user event.
     void Click(int x, int y);
-    void Post(SDL_Event event, Uint32 step = 20);
 
-    // Ends the program as the entry point does: the engine is destroyed; the printed lines stay.
-    void Shutdown();
+    // The ways between the screens, from the start of the program.
+    void StartIntro();
+    void ToMainMenu();
+    void ToSetup();
+    // On the setup screen: clicks the seat's name box and types; ticks the control unless empty.
+    void FillSeat(int seat, const std::string& name, int control);
+    void ClickStart() { Click(237 + 60, 187 + 25); }
+    // A game of the given controls per seat (kEmpty leaves one empty) with four fixed names.
+    void ToGame(const int controls[4]);
+
+    // Called after every pass of the main loop, when set.
+    std::function<void()> afterPass;
 
   private:
     void MouseButton(Uint8 type, int x, int y);
