@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <iostream>
 #include <memory>
 #include <random>
 #include <string>
@@ -33,10 +34,15 @@ SDL_GameState* Results() {
     return new GameResults();
 }
 
+template <class State>
+SDL_GameState* Make() {
+    return new State();
+}
+
 const Screen kScreens[] = {
-    {"Intro", [] { return static_cast<SDL_GameState*>(new cIntroState()); }, typeid(cIntroState)},
-    {"Menu", [] { return static_cast<SDL_GameState*>(new MainMenu()); }, typeid(MainMenu)},
-    {"Setup", [] { return static_cast<SDL_GameState*>(new PlayerSetup()); }, typeid(PlayerSetup)},
+    {"Intro", Make<cIntroState>, typeid(cIntroState)},
+    {"Menu", Make<MainMenu>, typeid(MainMenu)},
+    {"Setup", Make<PlayerSetup>, typeid(PlayerSetup)},
     {"Game", Game, typeid(cGameSession)},
     {"Paused", Game, typeid(InGameMenu)},
     {"Results", Results, typeid(GameResults)},
@@ -104,7 +110,8 @@ TEST_P(RandomInput, TenThousandEventsNeverCrashAndLeaveNothingAlive) {
         driver->Frames(1, static_cast<Uint32>(random() % 5));
     }
     driver.reset();
-    testing::internal::GetCapturedStdout();
+    const std::string output = testing::internal::GetCapturedStdout();
+    if (HasFailure()) std::cout << output;
     EXPECT_EQ(-1, leakedAt) << "resources left alive after the program ended at that event";
     EXPECT_EQ(0, SurfaceCount + FontCount + MusicCount + ChunkCount);
 }

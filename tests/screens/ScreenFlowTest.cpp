@@ -1,11 +1,16 @@
-// The screen flow, one row per way from a screen to the next; each row's triggers are tried
-// one by one on a fresh program.
+// The screen flow, one row per way from a screen to the next, each row's triggers tried one by
+// one on a fresh program; and one whole program through its screens.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
+#include <iostream>
+#include <sstream>
 #include <string>
+#include <typeinfo>
 #include <vector>
 
+#include "SDL_Engine/MersenneTwister.h"
 #include "game/GameRecord.h"
 #include "screens/GameResults.h"
 #include "screens/InGameMenu.h"
@@ -19,13 +24,11 @@ namespace {
 
 using Step = std::function<void(ScreenDriver&)>;
 
-enum class Outcome { Menu, Setup, Game, PausedGame, Results, Quit };
-
 struct FlowRow {
     const char* name;
     Step reach;  // from the start of the program to the screen of the row
     std::vector<Step> triggers;
-    Outcome expected;
+    const std::type_info* to;  // the screen on top afterwards, or null: the program ends
 };
 
 void PrintTo(const FlowRow& row, std::ostream* out) { *out << row.name; }
@@ -33,15 +36,21 @@ void PrintTo(const FlowRow& row, std::ostream* out) { *out << row.name; }
 const int kTwoComputers[4] = {ScreenDriver::kComputer, ScreenDriver::kComputer,
                               ScreenDriver::kEmpty, ScreenDriver::kEmpty};
 
+void StartIntro(ScreenDriver& d) { d.StartIntro(); }
+void IntroOver(ScreenDriver& d) { d.UserEvent(SDL_USEREVENT, cIntroState::kIntroFinished); }
+void ToMainMenu(ScreenDriver& d) { d.ToMainMenu(); }
 void ToGame(ScreenDriver& d) { d.ToGame(kTwoComputers); }
 void ToPauseMenu(ScreenDriver& d) {
     ToGame(d);
     d.Key(SDLK_ESCAPE);
 }
-void ToResults(ScreenDriver& d) {
-    ToGame(d);
+void EveryoneFinished(ScreenDriver& d) {
     GameRecord.finishers = {{"Rowan", 1, 0}, {"Gale", 0, 0}};
     d.UserEvent(SDL_USEREVENT, cGameSession::kGameOverCode);
+}
+void ToResults(ScreenDriver& d) {
+    ToGame(d);
+    EveryoneFinished(d);
 }
 void ToFilledSetup(ScreenDriver& d) {
     d.ToSetup();
@@ -56,69 +65,44 @@ Step Keys(std::vector<SDLKey> keys) {
 
 const FlowRow kFlow[] = {
     {"IntroToMainMenu",
-     [](ScreenDriver& d) { d.StartIntro(); },
-     {[](ScreenDriver& d) { d.UserEvent(SDL_USEREVENT, cIntroState::kIntroFinished); },
-      Keys({SDLK_RETURN, SDLK_RETURN}), Keys({SDLK_ESCAPE})},
-     Outcome::Menu},
-    {"MainMenuNewGame",
-     [](ScreenDriver& d) { d.ToMainMenu(); },
-     {Keys({SDLK_RETURN})},
-     Outcome::Setup},
-    {"MainMenuExit",
-     [](ScreenDriver& d) { d.ToMainMenu(); },
-     {Keys({SDLK_UP, SDLK_RETURN})},
-     Outcome::Quit},
-    {"SetupStart", ToFilledSetup, {[](ScreenDriver& d) { d.ClickStart(); }}, Outcome::Game},
-    {"SetupEscape", ToFilledSetup, {Keys({SDLK_ESCAPE})}, Outcome::Menu},
-    {"GameEscape", ToGame, {Keys({SDLK_ESCAPE})}, Outcome::PausedGame},
-    {"GameEveryoneFinished",
-     ToGame,
-     {[](ScreenDriver& d) {
-         GameRecord.finishers = {{"Gale", 0, 0}, {"Rowan", 1, 0}};
-         d.UserEvent(SDL_USEREVENT, cGameSession::kGameOverCode);
-     }},
-     Outcome::Results},
-    {"PauseResume", ToPauseMenu, {Keys({SDLK_DOWN, SDLK_RETURN})}, Outcome::Game},
-    {"PauseAbort", ToPauseMenu, {Keys({SDLK_RETURN})}, Outcome::Menu},
-    {"PauseExit", ToPauseMenu, {Keys({SDLK_UP, SDLK_RETURN})}, Outcome::Quit},
+     StartIntro,
+     {IntroOver, Keys({SDLK_RETURN, SDLK_RETURN}), Keys({SDLK_ESCAPE})},
+     &typeid(MainMenu)},
+    {"MainMenuNewGame", ToMainMenu, {Keys({SDLK_RETURN})}, &typeid(PlayerSetup)},
+    {"MainMenuExit", ToMainMenu, {Keys({SDLK_UP, SDLK_RETURN})}, nullptr},
+    {"SetupStart", ToFilledSetup, {[](ScreenDriver& d) { d.ClickStart(); }}, &typeid(cGameSession)},
+    {"SetupEscape", ToFilledSetup, {Keys({SDLK_ESCAPE})}, &typeid(MainMenu)},
+    {"GameEscape", ToGame, {Keys({SDLK_ESCAPE})}, &typeid(InGameMenu)},
+    {"GameEveryoneFinished", ToGame, {EveryoneFinished}, &typeid(GameResults)},
+    {"PauseResume", ToPauseMenu, {Keys({SDLK_DOWN, SDLK_RETURN})}, &typeid(cGameSession)},
+    {"PauseAbort", ToPauseMenu, {Keys({SDLK_RETURN})}, &typeid(MainMenu)},
+    {"PauseExit", ToPauseMenu, {Keys({SDLK_UP, SDLK_RETURN})}, nullptr},
     {"ResultsToMainMenu",
      ToResults,
      {Keys({SDLK_RETURN}), Keys({SDLK_ESCAPE}), [](ScreenDriver& d) { d.Click(90, 545); }},
-     Outcome::Menu},
+     &typeid(MainMenu)},
 };
 
-bool Shows(ScreenDriver& d, Outcome expected) {
-    switch (expected) {
-        case Outcome::Menu:
-            return d.Top<MainMenu>() != nullptr;
-        case Outcome::Setup:
-            return d.Top<PlayerSetup>() != nullptr;
-        case Outcome::Game:
-            return d.Top<cGameSession>() != nullptr;
-        case Outcome::PausedGame:
-            return d.Top<InGameMenu>() != nullptr;
-        case Outcome::Results:
-            return d.Top<GameResults>() != nullptr;
-        case Outcome::Quit:
-            return !d.Engine()->IsRunning() && ExitCode == 0;
-    }
-    return false;
+bool Shows(ScreenDriver& d, const std::type_info* to) {
+    if (!to) return !d.Engine()->IsRunning() && ExitCode == 0;
+    const SDL_GameState* top = d.Engine()->TopState();
+    return d.Engine()->IsRunning() && top && typeid(*top) == *to;
 }
 
 class ScreenFlow : public testing::TestWithParam<FlowRow> {};
 
 TEST_P(ScreenFlow, EachTriggerLeadsToItsScreen) {
-    for (std::size_t i = 0; i < GetParam().triggers.size(); ++i) {
+    const FlowRow& row = GetParam();
+    for (std::size_t i = 0; i < row.triggers.size(); ++i) {
         ScreenDriver driver;
-        GetParam().reach(driver);
-        GetParam().triggers[i](driver);
-        EXPECT_TRUE(Shows(driver, GetParam().expected)) << "trigger " << i;
-        if (GetParam().expected == Outcome::Quit) continue;
-        EXPECT_TRUE(driver.Engine()->IsRunning()) << "trigger " << i;
-        const std::size_t screens = GetParam().expected == Outcome::PausedGame ? 2 : 1;
-        EXPECT_EQ(screens, driver.Engine()->StateCount()) << "trigger " << i;
-        driver.Frames(25);  // the new screen keeps running on its own
-        EXPECT_TRUE(Shows(driver, GetParam().expected)) << "trigger " << i;
+        row.reach(driver);
+        row.triggers[i](driver);
+        EXPECT_TRUE(Shows(driver, row.to)) << "trigger " << i;
+        if (!row.to) continue;
+        // Only the paused game stays beneath its menu; the new screen runs on by itself.
+        EXPECT_EQ(row.to == &typeid(InGameMenu) ? 2u : 1u, driver.Engine()->StateCount());
+        driver.Frames(25);
+        EXPECT_TRUE(Shows(driver, row.to)) << "trigger " << i;
     }
 }
 
@@ -126,5 +110,51 @@ INSTANTIATE_TEST_SUITE_P(Table, ScreenFlow, testing::ValuesIn(kFlow),
                          [](const testing::TestParamInfo<FlowRow>& info) {
                              return std::string(info.param.name);
                          });
+
+// Two computers play a seeded game from the intro to the results, and the person goes back
+// to the main menu and exits.
+TEST(FullGame, TwoComputersPlayFromTheIntroToTheResultsAndBackToAnExit) {
+    testing::internal::CaptureStdout();
+    {
+        ScreenDriver driver;
+        SharedRandom.init_genrand(2026);
+        const int seats[4] = {ScreenDriver::kComputer, ScreenDriver::kEmpty,
+                              ScreenDriver::kComputer, ScreenDriver::kEmpty};
+        driver.ToGame(seats);
+        ASSERT_NE(nullptr, driver.Top<cGameSession>());
+        const Uint32 started = FakeClock::Now();
+        // Passes of 400 ms: the computers act about at their pace, the pieces walk their updates.
+        ASSERT_TRUE(driver.RunUntil([&] { return driver.Top<GameResults>() != nullptr; },
+                                    60u * 60u * 1000u, 400));
+        EXPECT_NEAR(FakeClock::Now() - started, GameRecord.playTime, 800.0);
+        EXPECT_TRUE(GameRecord.finishers.empty());  // the results screen has taken them
+        driver.Frames(25);                          // the opening reveal is over
+
+        // The README shows this screen; the window test cannot reach it quickly.
+        std::filesystem::create_directories(TARVELLO_BUILD_DIR "/screenshots");
+        SDL_SaveBMP(driver.Screen(), TARVELLO_BUILD_DIR "/screenshots/results.bmp");
+
+        driver.Key(SDLK_RETURN);
+        ASSERT_NE(nullptr, driver.Top<MainMenu>());
+        driver.Key(SDLK_UP);
+        driver.Key(SDLK_RETURN);  // "Exit"
+        EXPECT_FALSE(driver.Engine()->IsRunning());
+        EXPECT_EQ(0, ExitCode);
+    }
+    const std::string output = testing::internal::GetCapturedStdout();
+    if (HasFailure()) std::cout << output;
+    std::string changes;  // the engine's changes of screen
+    std::istringstream in(output);
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind("---SDL_Engine::", 0) == 0) changes += line.substr(15) + " ";
+    }
+    EXPECT_EQ(
+        "PushState(11cIntroState) ChangeState(8MainMenu) ChangeState(11PlayerSetup) "
+        "ChangeState(12cGameSession) ChangeState(11GameResults) ChangeState(8MainMenu) ",
+        changes);
+    EXPECT_NE(std::string::npos, output.find("SDL_Engine::Resource Leaked:\nSDL_Surface : 0\n"
+                                             "TTF_Font    : 0\nMix_Music   : 0\n"
+                                             "Mix_Chunk   : 0\n"));
+}
 
 }  // namespace

@@ -34,9 +34,9 @@ bool ScreenDriver::RunUntil(const std::function<bool()>& done, Uint32 limit, Uin
     return done();
 }
 
-void ScreenDriver::Post(SDL_Event event, Uint32 step) {
+void ScreenDriver::Post(SDL_Event event) {
     SDL_PushEvent(&event);
-    Frames(1, step);
+    Frames(1);
 }
 
 void ScreenDriver::UserEvent(Uint8 type, int code) {
@@ -63,27 +63,20 @@ void ScreenDriver::Type(const std::string& text) {
     }
 }
 
-void ScreenDriver::Move(int x, int y) {
-    SDL_Event event = {};
-    event.type = SDL_MOUSEMOTION;
-    event.motion.x = static_cast<Uint16>(x);
-    event.motion.y = static_cast<Uint16>(y);
-    Post(event);
-}
-
-void ScreenDriver::MouseButton(Uint8 type, int x, int y) {
+void ScreenDriver::Mouse(Uint8 type, int x, int y) {
     SDL_Event event = {};
     event.type = type;
-    event.button.button = SDL_BUTTON_LEFT;
-    event.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
-    event.button.x = static_cast<Uint16>(x);
-    event.button.y = static_cast<Uint16>(y);
+    if (type == SDL_MOUSEMOTION) {
+        event.motion.x = static_cast<Uint16>(x);
+        event.motion.y = static_cast<Uint16>(y);
+    } else {
+        event.button.button = SDL_BUTTON_LEFT;
+        event.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
+        event.button.x = static_cast<Uint16>(x);
+        event.button.y = static_cast<Uint16>(y);
+    }
     Post(event);
 }
-
-void ScreenDriver::Press(int x, int y) { MouseButton(SDL_MOUSEBUTTONDOWN, x, y); }
-
-void ScreenDriver::Release(int x, int y) { MouseButton(SDL_MOUSEBUTTONUP, x, y); }
 
 void ScreenDriver::Click(int x, int y) {
     Move(x, y);
