@@ -238,7 +238,7 @@ void Results(ScreenDriver& d, Recorder& r) {
     d.UserEvent(SDL_USEREVENT + 1, GameResults::kMainMenuCode + 1);
     // Records of colours outside the four seats get black bars.
     r.Stage("unknown_colours");
-    GameRecord.finishers = {{"Odd", 4, 0}, {"Low", -1, 0}};
+    GameRecord.finishers = {{"Odd", 4, 0}, {"Low", -1, 0}, {"Far", 100, 0}};
     GameRecord.playTime = 3723456;
     d.Engine()->ChangeState(new GameResults());
     d.Frames(26);
