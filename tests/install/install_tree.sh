@@ -44,12 +44,10 @@ for size in 32 48 64 128 256; do
     [ "$width $height" = "$size $size" ] || fail "icon $size is ${width}x$height"
 done
 
-if command -v desktop-file-validate >/dev/null; then
+! command -v desktop-file-validate >/dev/null ||
     desktop-file-validate "$tree/share/applications/tarvello.desktop" || fail "desktop entry"
-fi
-if command -v appstreamcli >/dev/null; then
+! command -v appstreamcli >/dev/null ||
     appstreamcli validate --no-net --explain "$metainfo" || fail "metainfo"
-fi
 if command -v groff >/dev/null; then
     warnings=$(groff -ww -z -man "$tree/share/man/man6/tarvello.6" 2>&1)
     [ -z "$warnings" ] || fail "man page: $warnings"

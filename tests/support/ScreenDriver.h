@@ -4,20 +4,23 @@
 #include <SDL.h>
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 
 #include "SDL_Engine/SDL_Engine.h"
 #include "support/FakeClock.h"
 
 // The real engine under the dummy drivers on fake time, played through SDL's own event queue as
-// a person would: keys, typing, mouse moves and clicks at window coordinates, frames of time.
+// a person would. Each input runs the pass that handles it after one logic step, so the screen
+// updates and draws in that pass.
 class ScreenDriver {
   public:
-    // Creates the engine (and resets the exit code and the music and sound switches).
-    explicit ScreenDriver(Uint32 start = 1000);
-    // Destroys the engine if the test has not done so already.
-    ~ScreenDriver();
+    static const int kHuman = 1, kComputer = 0, kEmpty = -1;  // a seat's control
 
+    // Creates the engine (and resets the exit code and the music and sound switches).
+    ScreenDriver();
+    // Destroys the engine as the entry point does; the printed lines stay.
+    ~ScreenDriver() { SDL_Engine::DestroyInstance(); }
     ScreenDriver(const ScreenDriver&) = delete;
     ScreenDriver& operator=(const ScreenDriver&) = delete;
 
@@ -32,25 +35,33 @@ class ScreenDriver {
     void Frames(int count, Uint32 step = 20);
     // Runs passes of step ms until done() holds or limit ms have passed; tells whether it held.
     bool RunUntil(const std::function<bool()>& done, Uint32 limit, Uint32 step = 20);
-
-    // Each of these puts one event on SDL's queue and runs the pass that handles it, after
-    // advancing the clock by one logic step (so the screen updates and draws in that pass).
+    void Post(SDL_Event event);
+    void UserEvent(Uint8 type, int code);
     void Key(SDLKey key, SDLMod mod = KMOD_NONE);
-    // Handles one key with no time passing, so no update runs after it.
-    void KeyAtOnce(SDLKey key);
+    void Keys(std::initializer_list<SDLKey> keys) {
+        for (SDLKey key : keys) Key(key);
+    }
     void Type(const std::string& text);
-    void Move(int x, int y);
-    void Press(int x, int y);
-    void Release(int x, int y);
+    void Move(int x, int y) { Mouse(SDL_MOUSEMOTION, x, y); }
+    void Press(int x, int y) { Mouse(SDL_MOUSEBUTTONDOWN, x, y); }
+    void Release(int x, int y) { Mouse(SDL_MOUSEBUTTONUP, x, y); }
     // Moves there, presses and releases, then runs one more pass for the button's user event.
     void Click(int x, int y);
-    void Post(SDL_Event event, Uint32 step = 20);
 
-    // Ends the program as the entry point does: the engine is destroyed; the printed lines stay.
-    void Shutdown();
+    // The ways between the screens, from the start of the program.
+    void StartIntro();
+    void ToMainMenu();  // Escape on the intro
+    void ToSetup();     // "New Game" in the main menu
+    // On the setup screen: clicks the seat's name box and types; ticks the control unless empty.
+    void FillSeat(int seat, const std::string& name, int control);
+    void ClickStart() { Click(237 + 60, 187 + 25); }
+    // A game of the given controls per seat, with four fixed names.
+    void ToGame(const int controls[4]);
+
+    std::function<void()> afterPass;  // called after every pass of the main loop, when set
 
   private:
-    void MouseButton(Uint8 type, int x, int y);
+    void Mouse(Uint8 type, int x, int y);
 
     FakeClock clock;
 };

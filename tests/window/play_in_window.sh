@@ -34,9 +34,8 @@ rm -f "$shots/display.txt"
 Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$shots/display.txt" >/dev/null 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 100); do [ -s "$shots/display.txt" ] && break; sleep 0.1; done
-[ -s "$shots/display.txt" ] || fail "Xvfb did not start"
-display=$(head -1 "$shots/display.txt")
-[ -n "$display" ] || fail "Xvfb gave no display number"
+display=$(head -1 "$shots/display.txt" 2>/dev/null)
+[ -n "$display" ] || fail "Xvfb did not start"
 export DISPLAY=:$display
 for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
 xdotool getmouselocation >/dev/null 2>&1 || fail "Xvfb does not answer on $DISPLAY"
@@ -47,10 +46,8 @@ SDL_VIDEODRIVER=$video SDL_AUDIODRIVER=dummy stdbuf -oL $runner "$game" >"$shots
 game_pid=$!
 game_log=${TARVELLO_LOG:-$shots/stdout.txt}
 
-window=""
 for _ in $(seq 100); do
-    window=$(xdotool search --name '^Tarvello$' 2>/dev/null | head -1)
-    [ -n "$window" ] && break
+    window=$(xdotool search --name '^Tarvello$' 2>/dev/null | head -1) && [ -n "$window" ] && break
     sleep 0.1
 done
 [ -n "$window" ] || fail "no window titled Tarvello"
@@ -66,9 +63,7 @@ log "window $window at $wx,$wy"
 xdotool mousemove $((wx + 590)) $((wy + 590))
 
 key() { xdotool key --delay 50 "$@"; }
-click() {
-    xdotool mousemove $((wx + $1)) $((wy + $2)) mousedown 1 mouseup 1
-}
+click() { xdotool mousemove $((wx + $1)) $((wy + $2)) mousedown 1 mouseup 1; }
 # Waits (at most 30 s) until the command succeeds.
 wait_for() {
     local what=$1; shift
@@ -92,35 +87,22 @@ frame_rows() {
     convert "$1" -crop 1x$(($4 - $3))+$2+$3 +repage txt:- |
         awk -v y0="$3" -F'[,: ]+' '/#669AF6/ {print $2 + y0}'
 }
-# Start columns of runs of at least 10 near-white pixels on row y between x0 and x1.
-white_runs() {
-    convert "$1" -crop $(($4 - $3))x1+$3+$2 +repage -depth 8 txt:- |
-        awk -v x0="$3" -F'[(),: ]+' 'NR > 1 {
+# Starts of runs of at least 10 near-white pixels in a line of pixels cut from the picture at
+# the geometry, as x (axis 1) or y (axis 2) counted from the offset.
+white_runs() {  # white_runs picture geometry offset axis
+    convert "$1" -crop "$2" +repage -depth 8 txt:- |
+        awk -v o="$3" -v k="$4" -F'[(),: ]+' 'NR > 1 {
             white = ($3 > 215 && $4 > 215 && $5 > 215)
-            if (white) { if (run == 0) start = $1; run++ } else run = 0
-            if (run == 10) print start + x0 }'
+            if (white) { if (run == 0) start = $k; run++ } else run = 0
+            if (run == 10) print start + o }'
 }
 
 # Shoots the screen as name until the check on it holds.
-shows() {  # shows name check...
-    local name=$1; shift
-    shot "$name"
-    "$@"
-}
-# Is the colour "r g b" the picture's colour "R G B" faded to between a quarter and full?
-faded_from() {
-    awk -v a="$1" -v b="$2" 'BEGIN { split(a, x, " "); split(b, y, " ")
-        k = (x[1] + x[2] + x[3]) / (y[1] + y[2] + y[3] + 0.001)
-        if (k < 0.25 || k > 1.1) exit 1
-        for (i = 1; i <= 3; i++) if ((x[i] - k * y[i]) ^ 2 > 24 * 24) exit 1 }'
-}
-# Either splash picture, faded in or out, at a point where both are dark blue and the menu is
+shows() { shot "$1"; shift; "$@"; }  # shows name check...
+# Either splash picture, more than a quarter faded in, where both are dark blue and the menu is
 # bright: ten seconds of intro leave time for slow looks.
 splash_up() {
-    local seen
-    seen=$(pixel "$shots/intro.png" 300 400) || return 1
-    faded_from "$seen" "$(pixel data/Velkor.jpg 300 400)" ||
-        faded_from "$seen" "$(pixel data/SDL.jpg 300 400)"
+    read -r r g b <<<"$(pixel "$shots/intro.png" 300 400)" && [ "$b" -gt 24 ] && [ "$b" -gt $((r + 12)) ]
 }
 menu_panel() { [ "$(frame_rows "$shots/$1.png" 300 100 300 | wc -l)" -ge 20 ]; }
 options_list() {
@@ -142,13 +124,6 @@ wait_log "ChangeState(8MainMenu)"
 wait_for "the menu panel" shows main_menu menu_panel main_menu
 main_top=$(frame_rows "$shots/main_menu.png" 300 100 300 | head -1)
 
-log "options"
-key Down Return
-wait_for "the options list" shows options options_list
-key Down Down Down Return  # "Back"
-wait_for "the main menu again" shows back back_in_main
-rm -f "$shots/back.png"
-
 log "setup"
 key Return
 wait_log "ChangeState(11PlayerSetup)"
@@ -157,17 +132,14 @@ wait_for "the setup screen with its green corner" shows setup setup_shown
 # A seat: type the name into its box, tick its control (0 human, 1 computer).
 seat() {  # seat name-x name-y list-x list-y name control
     local box tick col rows
-    box=$(white_runs "$shots/setup.png" $(($2 + 8)) "$1" $(($1 + 250)) | head -1)
+    box=$(white_runs "$shots/setup.png" 250x1+$1+$(($2 + 8)) "$1" 1 | head -1)
     [ -n "$box" ] || fail "name box of seat at $1,$2 not found"
     click $((box + 20)) $(($2 + 8))
     xdotool type --delay 50 "$5"
-    tick=$(white_runs "$shots/setup.png" $(($4 + 12)) "$3" $(($3 + 220)) | head -1)
+    tick=$(white_runs "$shots/setup.png" 220x1+$3+$(($4 + 12)) "$3" 1 | head -1)
     [ -n "$tick" ] || fail "control boxes of seat at $3,$4 not found"
     col=$((tick + 6))
-    rows=$(convert "$shots/setup.png" -crop 1x90+$col+$4 +repage -depth 8 txt:- |
-        awk -v y0="$4" -F'[(),: ]+' 'NR > 1 { white = ($3 > 215 && $4 > 215 && $5 > 215)
-            if (white) { if (run == 0) start = $2; run++ } else run = 0
-            if (run == 10) print start + y0 }')
+    rows=$(white_runs "$shots/setup.png" 1x90+$col+$4 "$4" 2)
     click "$col" $(( $(echo "$rows" | sed -n "$(($6 + 1))p") + 5 ))
 }
 seat 10 10 10 43 Gale 1
@@ -234,7 +206,6 @@ status=$?
 game_pid=""
 [ "$status" = 0 ] || fail "exit status $status"
 tr -d '\r' <"$game_log" >"$shots/log.txt"
-grep -q "Resource Leaked:" "$shots/log.txt" || fail "no leak report"
 for counter in "SDL_Surface : 0" "TTF_Font    : 0" "Mix_Music   : 0" "Mix_Chunk   : 0"; do
     grep -qx "$counter" "$shots/log.txt" || fail "leak report: $counter missing"
 done
