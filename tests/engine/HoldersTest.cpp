@@ -36,7 +36,8 @@ TEST_F(Holders, EachLiveHolderIsCountedOnceAndUncountedWhenItGoes) {
         EXPECT_NE(0u, picture.Get()->format->Amask) << "loaded pictures have an alpha channel";
         SDL_FillRect(adopted.Get(), nullptr, 0x010203);
         picture.DrawOn(adopted.Get(), 0, 0);
-        EXPECT_EQ(0x010203u, GetPixel(adopted.Get(), 0, 0)) << "its see-through corner shows through";
+        EXPECT_EQ(0x010203u, GetPixel(adopted.Get(), 0, 0))
+            << "its see-through corner shows through";
     }
     EXPECT_EQ(0, SurfaceCount + ChunkCount + MusicCount + FontCount);
 }

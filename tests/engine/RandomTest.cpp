@@ -77,7 +77,7 @@ TEST(RandomInt, GivesTheKnownDrawsBelowItsBound) {
     SharedRandom.init_genrand(5489);
     std::vector<uint32_t> draws;
     for (uint32_t bound :
-         {6u, 6u, 6u, 6u,   4u,   4u,      3u,      3u,          2u,          2u,
+         {6u, 6u, 6u, 6u,   4u,   4u,       3u,       3u,          2u,          2u,
           7u, 7u, 1u, 257u, 257u, 0x10001u, 0x10001u, 0x80000001u, 0x80000001u, 0u}) {
         draws.push_back(RandomInt(bound));
     }

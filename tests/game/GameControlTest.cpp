@@ -228,6 +228,12 @@ INSTANTIATE_TEST_SUITE_P(SeatOrder, NextPlayerTest,
                          testing::Values(NextCase{{}, 0, 1}, NextCase{{}, 3, 0},
                                          NextCase{{1}, 0, 2}, NextCase{{1, 2, 3}, 0, 0},
                                          NextCase{{0, 1, 2}, 3, 3}, NextCase{{3, 0}, 2, 1},
-                                         NextCase{{0, 1, 2, 3}, 2, 2}));
+                                         NextCase{{0, 1, 2, 3}, 2, 2}),
+                         [](const testing::TestParamInfo<NextCase>& info) {
+                             std::string name = "From" + std::to_string(info.param.seat) + "_Home";
+                             for (int seat : info.param.finished) name += std::to_string(seat);
+                             if (info.param.finished.empty()) name += "None";
+                             return name;
+                         });
 
 }  // namespace

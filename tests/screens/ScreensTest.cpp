@@ -65,7 +65,11 @@ INSTANTIATE_TEST_SUITE_P(Ticks, SplashPicture,
                          testing::Values(FadeCase{0, 0}, FadeCase{5000, 0},
                                          FadeCase{0x7FFFF000u, 0}, FadeCase{0xFFFFF63Cu, 0},
                                          FadeCase{1000, 1499}, FadeCase{1000, 3000},
-                                         FadeCase{1000, 4000}, FadeCase{0xFFFFFF00u, 3600000}));
+                                         FadeCase{1000, 4000}, FadeCase{0xFFFFFF00u, 3600000}),
+                         [](const testing::TestParamInfo<FadeCase>& info) {
+                             return "At" + std::to_string(info.param.start) + "_Stall" +
+                                    std::to_string(info.param.stall);
+                         });
 
 // Each entry of the options flips its switch; the music stays off in a later main menu.
 TEST(MainMenuOptions, EachEntryFlipsItsSwitchBackAndForth) {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Plays Tarvello in a real X window as a person would, takes a screenshot of every screen and
-# checks known pixels on each. Usage: play_in_window.sh <path-to-tarvello> <build-dir>
+# checks known pixels on each; then reads the window back after every pass of the screens on fake
+# time. Usage: play_in_window.sh <path-to-tarvello> <build-dir>
 # Needs Xvfb, xauth, xdotool and ImageMagick (installed by whoever runs the tests).
 # Every step waits for what it needs to see (a log line, a window, a pixel), with a time limit,
 # so a loaded machine only makes the test slower.
@@ -211,4 +212,12 @@ for counter in "SDL_Surface : 0" "TTF_Font    : 0" "Mix_Music   : 0" "Mix_Chunk 
 done
 grep -c "ToggleFullScreen" "$shots/log.txt" | grep -qx $((2 * fullscreen)) ||
     fail "full screen not toggled twice"
+
+# The same screens on fake time, the window read back after every pass (Linux builds only).
+check=$build/tests/tarvello_window_check
+if [ -z "$runner" ] && [ -x "$check" ]; then
+    log "window read-back"
+    SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy "$check" | grep -E 'frames|differs|FAIL'
+    [ "${PIPESTATUS[0]}" = 0 ] || fail "the window did not show the screen surface"
+fi
 echo "1 passed, 0 failed"
