@@ -25,11 +25,12 @@ class Holders : public testing::Test {
 TEST_F(Holders, EachLiveHolderIsCountedOnceAndUncountedWhenItGoes) {
     {
         SurfaceHolder picture("data/gfx/GreenPiece.png");
+        SurfaceHolder photo("data/SDL.jpg");
         SurfaceHolder adopted(SDL_CreateRGBSurface(0, 2, 2, 32, 0, 0, 0, 0));
         SoundHolder sound(Tone);
         MusicHolder music(Tone);
         FontHolder font("data/fonts/Jester.ttf", 12);
-        EXPECT_EQ(2, SurfaceCount);
+        EXPECT_EQ(3, SurfaceCount);
         EXPECT_EQ(1, ChunkCount);
         EXPECT_EQ(1, MusicCount);
         EXPECT_EQ(1, FontCount);
@@ -38,6 +39,9 @@ TEST_F(Holders, EachLiveHolderIsCountedOnceAndUncountedWhenItGoes) {
         picture.DrawOn(adopted.Get(), 0, 0);
         EXPECT_EQ(0x010203u, GetPixel(adopted.Get(), 0, 0))
             << "its see-through corner shows through";
+        EXPECT_EQ(0u, photo.Get()->flags & SDL_SRCALPHA)
+            << "a picture seen through nowhere is copied";
+        EXPECT_NE(0u, picture.Get()->flags & SDL_SRCALPHA);
     }
     EXPECT_EQ(0, SurfaceCount + ChunkCount + MusicCount + FontCount);
 }
