@@ -1,4 +1,5 @@
 #include <SDL_mixer.h>
+#include <SDL_ttf.h>
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -294,6 +295,9 @@ TEST(EngineLog, ARunPrintsItsLinesByteForByte) {
     engine->MainLoop();
     SDL_Engine::DestroyInstance();
     EXPECT_THROW(SDL_Engine::GetInstance(), SDL_Exception);
+    EXPECT_FALSE(TTF_WasInit() || SDL_WasInit(SDL_INIT_EVERYTHING) ||
+                 Mix_QuerySpec(&rate, &format, &channels))
+        << "every library is shut down";
     EXPECT_EQ("SDL_Engine Initialized\nSDL_Engine: SDL_Initialized\nSDL_Engine: SDL Version: " +
                   std::string(version) +
                   "\nSDL_Engine: SDL_Video Initialized\n---Window Width : 600\n"
