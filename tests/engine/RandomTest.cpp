@@ -72,18 +72,21 @@ TEST(MersenneTwister, SeedsFromTheRandomSourceOrElseFromTheTime) {
 
 // Die throws and the computer's choices: outputs masked to the bits the bound needs, those at
 // or above the bound skipped; a bound of 1 still uses an output, and 0 gives the whole output.
-// Bounds one above a power of two need every bit of the mask below their top one.
+// Bounds one above a power of two need every bit of the mask below their top one: above 2^31
+// an odd draw shows the lowest bit is there.
 TEST(RandomInt, GivesTheKnownDrawsBelowItsBound) {
     SharedRandom.init_genrand(5489);
     std::vector<uint32_t> draws;
     for (uint32_t bound :
-         {6u, 6u, 6u, 6u,   4u,   4u,       3u,       3u,          2u,          2u,
-          7u, 7u, 1u, 257u, 257u, 0x10001u, 0x10001u, 0x80000001u, 0x80000001u, 0u}) {
+         {6u,       6u,          6u,          6u,          4u,          4u,   3u,   3u,
+          2u,       2u,          7u,          7u,          1u,          257u, 257u, 0x10001u,
+          0x10001u, 0x80000001u, 0x80000001u, 0x80000001u, 0x80000001u, 0u}) {
         draws.push_back(RandomInt(bound));
     }
-    EXPECT_EQ((std::vector<uint32_t>{4,   1,     4,     5,          1,           2,          1,
-                                     0,   0,     1,     0,          4,           0,          250,
-                                     161, 38161, 50355, 471852626u, 2084672536u, 3427838553u}),
+    EXPECT_EQ((std::vector<uint32_t>{
+                  4,     1,          4,           5,           1,          2,        1,   0,
+                  0,     1,          0,           4,           0,          250,      161, 38161,
+                  50355, 471852626u, 2084672536u, 1275731771u, 609397212u, 20544909u}),
               draws);
 }
 
