@@ -69,7 +69,7 @@ bool SDL_CheckBoxList::OnMouseDown(int px, int py) {
 
 void SDL_CheckBoxList::Draw(SDL_Surface* screen) {
     if (!screen) return;
-    const SDL_Color black = {0, 0, 0, 0};
+    const SDL_Color black = Rgb(0, 0, 0);
     for (std::size_t i = 0; i < entries.size(); ++i) {
         if (!entries[i]) continue;
         labels.Draw(font, screen, black, x, y + static_cast<int>(i) * rowHeight, entries[i]->label);

@@ -8,7 +8,7 @@
 #include "SDL_Engine/Text.h"
 
 namespace {
-const SDL_Color Black = {0, 0, 0, 0};
+const SDL_Color Black = Rgb(0, 0, 0);
 
 struct KeyPair {
     int sym;

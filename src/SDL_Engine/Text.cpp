@@ -42,6 +42,14 @@ int GetTextWidth(FontHolder* font, const std::string& text) {
     return widest;
 }
 
+SDL_Color Rgb(Uint8 r, Uint8 g, Uint8 b) {
+    SDL_Color colour = SDL_Color();
+    colour.r = r;
+    colour.g = g;
+    colour.b = b;
+    return colour;
+}
+
 void DrawText(FontHolder* font, SDL_Surface* target, SDL_Color colour, int x, int y,
               const std::string& text) {
     if (!font || !font->Get()) return;

@@ -7,6 +7,9 @@
 
 class FontHolder;
 
+// A colour for text; the fourth byte of SDL_Color is unused.
+SDL_Color Rgb(Uint8 r, Uint8 g, Uint8 b);
+
 // Text of one or more lines split at line feeds, left-aligned; callers centre by measuring.
 int GetLineSkip(FontHolder* font);
 int GetTextHeight(FontHolder* font, const std::string& text);

@@ -6,7 +6,7 @@
 #include "SDL_Engine/Text.h"
 
 namespace {
-const SDL_Color TextColour = {65, 70, 235, 0};
+const SDL_Color TextColour = Rgb(65, 70, 235);
 
 // Halves towards minus infinity, so a text taller than the panel still sits centred.
 int HalfDown(int n) { return n >= 0 ? n / 2 : -((1 - n) / 2); }

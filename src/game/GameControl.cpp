@@ -10,13 +10,11 @@
 #include "game/LudoPiece.h"
 #include "game/LudoPlayer.h"
 #include "game/PathNode.h"
+#include "game/SeatColour.h"
 
 namespace {
 // No player ever has this state, so the first look at any player counts as a change.
 const int NoState = 6;
-
-const SDL_Color PlayerColours[4] = {
-    {0, 255, 64, 0}, {255, 50, 50, 0}, {0, 128, 255, 0}, {255, 255, 0, 0}};
 
 const int NoMessage = -1;
 
@@ -293,6 +291,6 @@ void GameControl::DrawCounters(SDL_Surface* target) {
         const bool bottom = colour == 2 || colour == 3;
         const int x = right ? CounterRight - width : CounterLeft;
         const int y = bottom ? CounterBottom - lineSkip : CounterTop;
-        counterTexts.Draw(font.get(), target, PlayerColours[colour], x, y, text);
+        counterTexts.Draw(font.get(), target, SeatColour(colour), x, y, text);
     }
 }

@@ -10,19 +10,12 @@
 #include "SDL_Engine/SurfaceHolder.h"
 #include "SDL_Engine/Text.h"
 #include "game/GameRecord.h"
+#include "game/SeatColour.h"
 #include "screens/MainMenu.h"
 
 namespace {
 const char* const kTitle = "Tarvello - Game Results";
-const SDL_Color kBlack = {0, 0, 0, 0};
-const SDL_Color kResultColours[4] = {
-    {0, 255, 64, 0}, {255, 50, 50, 0}, {0, 128, 255, 0}, {255, 255, 0, 0}};
-
-SDL_Color ColourOf(Sint32 colour) {
-    // A record from outside the four seats still gets a bar, in black on black.
-    if (colour < 0 || colour > 3) return kBlack;
-    return kResultColours[colour];
-}
+const SDL_Color kBlack = Rgb(0, 0, 0);
 }  // namespace
 
 std::string GameResults::FormatTime(Uint32 playTime) {
@@ -57,7 +50,8 @@ SurfaceHolder* GameResults::RenderTable(FontHolder* font, int lineSkip) const {
         const PlayerInfo& finisher = GameRecord.finishers[i];
         int y = 5 + i * (lineSkip + 15);
         SDL_Rect bar = MakeRect(5, y, 590, lineSkip + 10);
-        SDL_Color colour = ColourOf(finisher.colour);
+        // A record from outside the four seats still gets a bar, in black on black.
+        SDL_Color colour = SeatColour(finisher.colour);
         table->Fill(&bar, colour.r, colour.g, colour.b);
         DrawText(font, table->Get(), kBlack, 15, y + 5, std::to_string(i + 1) + ".");
         DrawText(font, table->Get(), kBlack, 40, y + 5, finisher.name);

@@ -8,6 +8,7 @@
 #include "SDL_Engine/SDL_TextBox.h"
 #include "SDL_Engine/SurfaceHolder.h"
 #include "SDL_Engine/Text.h"
+#include "game/SeatColour.h"
 #include "screens/MainMenu.h"
 #include "screens/cGameSession.h"
 
@@ -16,8 +17,6 @@ const char* const kFont = "data/fonts/Jester.ttf";
 const char* const kHelp =
     "Please select a color for each player,\nenter their names; minimal 3 characters,\nthen "
     "click on start to start playing!";
-const SDL_Color kSeatColours[4] = {
-    {0, 255, 64, 0}, {255, 50, 50, 0}, {0, 128, 255, 0}, {255, 255, 0, 0}};
 const int kColumn[4] = {0, 1, 1, 0};
 const int kRow[4] = {0, 0, 1, 1};
 const std::size_t kMinNameLength = 3;
@@ -56,7 +55,7 @@ void PlayerSetup::BuildBackground() {
     // an alpha channel carries a surface alpha of 0: left so, the copy would blit as nothing.
     SDL_SetAlpha(background->Get(), 0, SDL_ALPHA_OPAQUE);
     for (int seat = 0; seat < 4; ++seat) {
-        const SDL_Color& c = kSeatColours[seat];
+        const SDL_Color c = SeatColour(seat);
         FillCircle(tinted.Get(), 600 * kColumn[seat], 600 * kRow[seat], 300, c.r, c.g, c.b);
     }
     BlendSurface(background->Get(), tinted.Get(), 0, 0, 0);
@@ -116,7 +115,7 @@ void PlayerSetup::Draw(SDL_Surface* screen) {
     if (!screen) return;
     SDL_GameState::Draw(screen);
     background->DrawOn(screen, 0, 0);
-    const SDL_Color black = {0, 0, 0, 0};
+    const SDL_Color black = Rgb(0, 0, 0);
     int x = (600 - GetTextWidth(helpFont, kHelp)) / 2;
     int y = (600 - GetTextHeight(helpFont, kHelp)) / 2;
     helpText.Draw(helpFont, screen, black, x, y, kHelp);
