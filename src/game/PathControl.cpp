@@ -5,16 +5,16 @@
 
 namespace {
 struct Step {
-    int last;  // the last track node index that takes this step
+    int first;  // the first track node index that takes this step
     int dx;
     int dy;
 };
 
 // The walk round the board, in cells, as runs of equal steps taken after each track node.
-const Step StepRuns[] = {{0, 0, -1},  {5, 1, 0},  {6, 1, -1},  {11, 0, -1}, {13, 1, 0},
-                         {18, 0, 1},  {19, 1, 1}, {24, 1, 0},  {26, 0, 1},  {31, -1, 0},
-                         {32, -1, 1}, {37, 0, 1}, {39, -1, 0}, {44, 0, -1}, {45, -1, -1},
-                         {50, -1, 0}, {51, 0, -1}};
+const Step StepRuns[] = {{0, 0, -1},  {1, 1, 0},   {6, 1, -1},   {7, 0, -1},
+                         {12, 1, 0},  {14, 0, 1},  {19, 1, 1},   {20, 1, 0},
+                         {25, 0, 1},  {27, -1, 0}, {32, -1, 1},  {33, 0, 1},
+                         {38, -1, 0}, {40, 0, -1}, {45, -1, -1}, {46, -1, 0}};
 
 const int CellSize = 32;
 
@@ -23,11 +23,13 @@ const int StretchDirection[4][2] = {{1, 0}, {0, 1}, {-1, 0}, {0, -1}};
 
 const Uint8 SquareColours[4][3] = {{0, 255, 64}, {255, 50, 50}, {0, 128, 255}, {255, 255, 0}};
 
+// The last run takes every node from its first on, so the table needs no end marker.
 Step StepAfter(int index) {
+    Step step = Step();
     for (const Step& run : StepRuns) {
-        if (index <= run.last) return run;
+        if (run.first <= index) step = run;
     }
-    return Step{0, 0, 0};
+    return step;
 }
 
 SurfaceHolder* MakeSquare(Uint8 r, Uint8 g, Uint8 b) {
