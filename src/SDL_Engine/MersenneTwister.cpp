@@ -19,17 +19,15 @@ uint32_t Twist(uint32_t upper, uint32_t lower, uint32_t far) {
     uint32_t y = (upper & kUpperMask) | (lower & kLowerMask);
     return far ^ (y >> 1) ^ ((lower & 1u) ? kMatrixA : 0u);
 }
+}  // namespace
 
-// Mixes the time and the process clock into a seed; the counter keeps seeds within one second
-// apart.
-uint32_t Hash(uint32_t t, uint32_t c) {
+uint32_t TimeSeed(uint32_t t, uint32_t c) {
     uint32_t h1 = 0;
     for (int i = 0; i < 4; ++i) h1 = h1 * 257u + ((t >> (8 * i)) & 0xFFu);
     uint32_t h2 = 0;
     for (int i = 0; i < 4; ++i) h2 = h2 * 257u + ((c >> (8 * i)) & 0xFFu);
     return (h1 + hashCounter++) ^ h2;
 }
-}  // namespace
 
 MersenneTwister::MersenneTwister() : next(0), left(0) {
     uint32_t key[N];
@@ -56,7 +54,7 @@ void MersenneTwister::SeedFrom(const char* randomSource) {
 
 void MersenneTwister::SeedFromTime() {
     init_genrand(
-        Hash(static_cast<uint32_t>(std::time(nullptr)), static_cast<uint32_t>(std::clock())));
+        TimeSeed(static_cast<uint32_t>(std::time(nullptr)), static_cast<uint32_t>(std::clock())));
 }
 
 void MersenneTwister::init_genrand(uint32_t seed) {

@@ -36,6 +36,10 @@ class MersenneTwister {
 // The shared generator, created and seeded before the game starts.
 extern MersenneTwister SharedRandom;
 
+// The seed of the time fallback: the calendar time t and the process clock c, each mixed byte
+// by byte, lowest first; a counter raised on every call keeps seeds within one second apart.
+uint32_t TimeSeed(uint32_t t, uint32_t c);
+
 // RandomInt of the shared generator.
 uint32_t RandomInt(uint32_t n);
 
