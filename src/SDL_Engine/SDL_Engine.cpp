@@ -49,12 +49,14 @@ void SDL_Engine::Init() {
         Quit(1);
         throw SDL_Exception(SDL_GetError());
     }
-    static bool quitRegistered = false;
-    if (!quitRegistered) quitRegistered = std::atexit(SDL_Quit) == 0;
+    // Once per process, however many engines it makes.
+    static const int quitRegistered = std::atexit(SDL_Quit);
+    static_cast<void>(quitRegistered);
     startTime = Clock::Ticks();
     timer.nextStep = startTime;
     Line("SDL_Engine: SDL_Initialized");
 
+    // A second CreateInstance sets the mode again: the new window shows none of the old frame.
     window.Forget();
     screen = SDL_SetVideoMode(kWidth, kHeight, 32, videoFlags);
     if (!screen) {

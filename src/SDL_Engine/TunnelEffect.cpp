@@ -124,9 +124,10 @@ void TunnelEffect::DrawFrame(Uint32 ticks, SDL_Surface* destination) {
     }
 }
 
+// The texture is in the display format with alpha, always four bytes a pixel, and a 32-bit
+// surface's rows always start on a word.
 bool TunnelEffect::CanCopyWords(const SDL_Surface* destination) const {
-    return destination->format->BytesPerPixel == 4 && texture->format->BytesPerPixel == 4 &&
-           destination->pitch % 4 == 0 && texture->pitch % 4 == 0;
+    return destination->format->BytesPerPixel == 4;
 }
 
 // columnOf[a] = (a + shift) % tw and rowStartOf[r] = ((r + shift) % th) * pitch, counted up

@@ -15,10 +15,8 @@ const std::size_t kMostRects = 32;
 const int kTakeInPerFrame = 40;
 }  // namespace
 
-void WindowUpdater::Forget() {
-    shown.clear();
-    shownScreen = nullptr;
-}
+// The copy is kept for the next ShowAll to overwrite; without a screen it matches nothing.
+void WindowUpdater::Forget() { shownScreen = nullptr; }
 
 void WindowUpdater::Show(SDL_Surface* screen) {
     sent.clear();
