@@ -284,7 +284,6 @@ void GameControl::DrawCounters(SDL_Surface* target) {
     const int lineSkip = GetLineSkip(font.get());
     for (LudoPlayer* player : *players) {
         const int colour = player->GetColour();
-        if (colour < 0 || colour > 3) continue;
         const std::string text = std::to_string(player->GetPiecesLeft()) + "x";
         const int width = GetTextWidth(font.get(), text);
         const bool right = colour == 1 || colour == 2;
