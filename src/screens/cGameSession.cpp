@@ -110,15 +110,9 @@ void cGameSession::Draw(SDL_Surface* screen) {
     console.Draw(screen);
 }
 
-// The layer gives the same pixels as drawing backdrop and board one after the other only when
-// the backdrop is opaque and covers the screen; otherwise they are drawn as they are.
+// Backdrop and board drawn together, again only when the board has moved. The backdrop is
+// opaque and fills the screen; were it see-through, the layer beneath would show, not old frames.
 void cGameSession::DrawStillLayer(SDL_Surface* screen) {
-    SDL_Surface* backdrop = background->Get();
-    if ((backdrop->flags & SDL_SRCALPHA) || backdrop->w < screen->w || backdrop->h < screen->h) {
-        background->DrawOn(screen, 0, 0);
-        board.Draw(screen);
-        return;
-    }
     if (!stillLayer || layerX != board.GetX() || layerY != board.GetY()) {
         if (!stillLayer) stillLayer = new SurfaceHolder(SameFormatAs(screen));
         background->DrawOn(stillLayer, 0, 0);
