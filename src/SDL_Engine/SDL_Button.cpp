@@ -1,5 +1,6 @@
 #include "SDL_Engine/SDL_Button.h"
 
+#include "SDL_Engine/FrameKey.h"
 #include "SDL_Engine/SurfaceHolder.h"
 #include "SDL_Engine/UserEvent.h"
 
@@ -32,3 +33,5 @@ void SDL_Button::Draw(SDL_Surface* screen) {
     if (!screen || !image) return;
     image->DrawOn(screen, x, y, width * state, 0, width, height);
 }
+
+void SDL_Button::AddToKey(FrameKey& key) const { key << state; }

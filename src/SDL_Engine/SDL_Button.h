@@ -19,6 +19,7 @@ class SDL_Button : public SDL_Widget {
     bool OnMouseDown(int x, int y) override;
     void OnMouseUp(int x, int y) override;
     void Draw(SDL_Surface* screen) override;
+    void AddToKey(FrameKey& key) const override;
 
     int GetState() const { return state; }
     int GetCode() const { return code; }

@@ -1,5 +1,6 @@
 #include "SDL_Engine/SDL_CheckBox.h"
 
+#include "SDL_Engine/FrameKey.h"
 #include "SDL_Engine/SurfaceHolder.h"
 
 SDL_CheckBox::SDL_CheckBox(const std::string& file, int x, int y, int width, int height)
@@ -18,3 +19,5 @@ void SDL_CheckBox::Draw(SDL_Surface* screen) {
     if (!screen || !image) return;
     image->DrawOn(screen, x, y, checked ? width : 0, 0, width, height);
 }
+
+void SDL_CheckBox::AddToKey(FrameKey& key) const { key << checked; }

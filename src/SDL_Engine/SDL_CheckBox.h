@@ -17,6 +17,7 @@ class SDL_CheckBox : public SDL_Widget {
 
     bool OnMouseDown(int x, int y) override;
     void Draw(SDL_Surface* screen) override;
+    void AddToKey(FrameKey& key) const override;
 
     bool IsChecked() const { return checked; }
     void SetChecked(bool value) { checked = value; }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "SDL_Engine/FontHolder.h"
+#include "SDL_Engine/FrameKey.h"
 #include "SDL_Engine/SDL_CheckBox.h"
 #include "SDL_Engine/Text.h"
 
@@ -74,5 +75,11 @@ void SDL_CheckBoxList::Draw(SDL_Surface* screen) {
         if (!entries[i]) continue;
         labels.Draw(font, screen, black, x, y + static_cast<int>(i) * rowHeight, entries[i]->label);
         entries[i]->box->Draw(screen);
+    }
+}
+
+void SDL_CheckBoxList::AddToKey(FrameKey& key) const {
+    for (const Entry* entry : entries) {
+        if (entry) entry->box->AddToKey(key);
     }
 }

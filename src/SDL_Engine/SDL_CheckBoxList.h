@@ -26,6 +26,7 @@ class SDL_CheckBoxList : public SDL_Widget {
 
     bool OnMouseDown(int x, int y) override;
     void Draw(SDL_Surface* screen) override;
+    void AddToKey(FrameKey& key) const override;
 
     int GetRowHeight() const { return rowHeight; }
     std::size_t Size() const { return entries.size(); }

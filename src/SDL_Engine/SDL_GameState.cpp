@@ -39,3 +39,14 @@ void SDL_GameState::Draw(SDL_Surface* screen) {
     if (screen) SDL_SetClipRect(screen, &openRect);
     nextRevealTime = Clock::Ticks() + 10;
 }
+
+bool SDL_GameState::RepeatsLastFrame(SDL_Surface* screen, const FrameKey& key) {
+    const bool repeats = screen == lastScreen && key == lastKey;
+    // A frame drawn through a smaller clip (the opening reveal) leaves older pixels outside it.
+    const SDL_Rect& clip = screen->clip_rect;
+    const bool whole = clip.x == 0 && clip.y == 0 && clip.w == screen->w && clip.h == screen->h;
+    const bool flips = (screen->flags & SDL_DOUBLEBUF) == SDL_DOUBLEBUF;
+    lastScreen = (whole && !flips) ? screen : nullptr;
+    lastKey = key;
+    return repeats;
+}

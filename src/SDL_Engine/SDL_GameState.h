@@ -3,6 +3,7 @@
 
 #include <SDL.h>
 
+#include "SDL_Engine/FrameKey.h"
 #include "SDL_Engine/WidgetList.h"
 
 class SurfaceHolder;
@@ -39,9 +40,20 @@ class SDL_GameState {
     static void SetNextRevealTime(Uint32 ticks);
 
   protected:
+    // Whether the frame about to be drawn repeats the last one drawn, pixel for pixel: the same
+    // key on the same screen, which still shows it (the last frame was drawn whole and there is
+    // no second buffer that flips). Remembers the key for the next frame.
+    bool RepeatsLastFrame(SDL_Surface* screen, const FrameKey& key);
+    // Something else drew on the screen: the next frame is drawn whole.
+    void ForgetLastFrame() { lastScreen = nullptr; }
+
     SDL_Rect openRect;
     SurfaceHolder* background;  // owned, may be null
     WidgetList widgets;
+
+  private:
+    FrameKey lastKey;
+    const SDL_Surface* lastScreen = nullptr;  // borrowed: only compared
 };
 
 #endif

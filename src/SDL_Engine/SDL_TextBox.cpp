@@ -4,6 +4,7 @@
 
 #include "SDL_Engine/Drawing.h"
 #include "SDL_Engine/FontHolder.h"
+#include "SDL_Engine/FrameKey.h"
 #include "SDL_Engine/SurfaceHolder.h"
 #include "SDL_Engine/Text.h"
 
@@ -107,3 +108,5 @@ void SDL_TextBox::DrawTypedText(SDL_Surface* screen) {
     DrawText(font, screen, Black, x + labelWidth + width - shown + 1, y + 1, text);
     SDL_SetClipRect(screen, nullptr);
 }
+
+void SDL_TextBox::AddToKey(FrameKey& key) const { key << text; }

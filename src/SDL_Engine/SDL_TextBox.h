@@ -23,6 +23,7 @@ class SDL_TextBox : public SDL_Widget {
     bool OnMouseMove(int x, int y) override;
     bool OnMouseDown(int x, int y) override;
     void Draw(SDL_Surface* screen) override;
+    void AddToKey(FrameKey& key) const override;
 
     // Ignored unless the box has the keyboard.
     void OnKeyDown(SDL_keysym key);

@@ -5,6 +5,7 @@
 
 #include <string>
 
+class FrameKey;
 class SurfaceHolder;
 
 // A mouse-driven control: a rectangle on the screen with a picture.
@@ -24,6 +25,8 @@ class SDL_Widget {
     virtual bool OnMouseDown(int x, int y);
     virtual void OnMouseUp(int x, int y);
     virtual void Draw(SDL_Surface* screen) = 0;
+    // Adds what Draw shows that can change: two equal keys draw the same pixels.
+    virtual void AddToKey(FrameKey& key) const = 0;
     virtual ~SDL_Widget();
 
     void SetX(int newX) { x = newX; }

@@ -1,5 +1,6 @@
 #include "SDL_Engine/WidgetList.h"
 
+#include "SDL_Engine/FrameKey.h"
 #include "SDL_Engine/SDL_Widget.h"
 
 WidgetList::~WidgetList() {
@@ -33,5 +34,11 @@ void WidgetList::MouseDown(int x, int y) {
 void WidgetList::MouseUp(int x, int y) {
     for (SDL_Widget* widget : widgets) {
         if (widget) widget->OnMouseUp(x, y);
+    }
+}
+
+void WidgetList::AddToKey(FrameKey& key) const {
+    for (const SDL_Widget* widget : widgets) {
+        if (widget) widget->AddToKey(key);
     }
 }

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+class FrameKey;
 class SDL_Widget;
 
 // The widgets of one screen: every widget sees every mouse event, in the order it was added.
@@ -19,6 +20,7 @@ class WidgetList {
     // Takes ownership of widget.
     void Add(SDL_Widget* widget);
     void DrawAll(SDL_Surface* screen);
+    void AddToKey(FrameKey& key) const;
     void MouseMove(int x, int y);
     void MouseDown(int x, int y);
     void MouseUp(int x, int y);

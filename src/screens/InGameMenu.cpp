@@ -57,5 +57,8 @@ void InGameMenu::Draw(SDL_Surface* screen) {
     if (!screen) return;
     // The game's opening reveal may still be under way; the panel is drawn whole regardless.
     SDL_SetClipRect(screen, nullptr);
+    FrameKey key;
+    key << static_cast<int>(menu->GetSelected());
+    if (RepeatsLastFrame(screen, key)) return;
     menu->Draw(screen);
 }

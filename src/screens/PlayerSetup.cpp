@@ -114,6 +114,10 @@ void PlayerSetup::Start() {
 void PlayerSetup::Draw(SDL_Surface* screen) {
     if (!screen) return;
     SDL_GameState::Draw(screen);
+    // Nothing on this screen moves by itself: only what the widgets show changes.
+    FrameKey key;
+    widgets.AddToKey(key);
+    if (RepeatsLastFrame(screen, key)) return;
     background->DrawOn(screen, 0, 0);
     const SDL_Color black = Rgb(0, 0, 0);
     int x = (600 - GetTextWidth(helpFont, kHelp)) / 2;

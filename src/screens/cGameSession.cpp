@@ -1,12 +1,14 @@
 #include "screens/cGameSession.h"
 
 #include "SDL_Engine/Clock.h"
+#include "SDL_Engine/Drawing.h"
 #include "SDL_Engine/SDL_Button.h"
 #include "SDL_Engine/SDL_Engine.h"
 #include "SDL_Engine/SurfaceHolder.h"
 #include "game/ComputerPlayer.h"
 #include "game/GameControl.h"
 #include "game/GameRecord.h"
+#include "game/LudoPiece.h"
 #include "game/LudoPlayer.h"
 #include "screens/GameResults.h"
 #include "screens/InGameMenu.h"
@@ -96,6 +98,9 @@ void cGameSession::EndGame() {
     SDL_Engine::GetInstance()->ChangeState(new GameResults());
 }
 
+// The in-game menu drew over the board.
+void cGameSession::Resume() { ForgetLastFrame(); }
+
 void cGameSession::Update() {
     controller->Update();
     console.Update();
@@ -104,10 +109,34 @@ void cGameSession::Update() {
 void cGameSession::Draw(SDL_Surface* screen) {
     if (!screen) return;
     SDL_GameState::Draw(screen);
+    // A frame like the last one is drawn all the same, the panel's text rendered afresh, but
+    // clipped to nothing: the screen shows it already.
+    const bool repeat = RepeatsLastFrame(screen, Key());
+    // A rolling die shows a new face every frame: such a frame is no pattern for the next.
+    if (controller->GetDice().IsRolling()) ForgetLastFrame();
+    SDL_Rect nothing = MakeRect(0, 0, 0, 0);
+    if (repeat) SDL_SetClipRect(screen, &nothing);
     DrawStillLayer(screen);
     controller->Draw(screen);
     widgets.DrawAll(screen);
     console.Draw(screen);
+    if (repeat) SDL_SetClipRect(screen, nullptr);
+}
+
+// What the frame shows: the board's place, whether the die rolls, the panel's text, the throw
+// button's look, every counter and piece. Pieces never overlap at rest, so their order never
+// shows.
+FrameKey cGameSession::Key() const {
+    FrameKey key;
+    key << board.GetX() << board.GetY() << controller->GetDice().IsRolling()
+        << console.GetCurrentText();
+    widgets.AddToKey(key);
+    for (const LudoPlayer* player : players) {
+        key << player->GetPiecesLeft();
+        for (int k = 0; k < 4; ++k)
+            key << player->GetPiece(k)->GetX() << player->GetPiece(k)->GetY();
+    }
+    return key;
 }
 
 // Backdrop and board drawn together, again only when the board has moved. The backdrop is

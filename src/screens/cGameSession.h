@@ -29,6 +29,7 @@ class cGameSession final : public SDL_GameState {
     void HandleMouseButtonUp(SDL_Event* event) override;
     void HandleMouseButtonDown(SDL_Event* event) override;
     void HandleUserEvent(SDL_Event* event) override;
+    void Resume() override;
     void Update() override;
     void Draw(SDL_Surface* screen) override;
 
@@ -40,6 +41,7 @@ class cGameSession final : public SDL_GameState {
   private:
     void EndGame();
     void DrawStillLayer(SDL_Surface* screen);
+    FrameKey Key() const;
 
     std::vector<LudoPlayer*> players;  // owned
     GameConsole console;

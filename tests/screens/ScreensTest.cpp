@@ -6,12 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "SDL_Engine/Drawing.h"
 #include "SDL_Engine/ResourceCounters.h"
 #include "game/ComputerPlayer.h"
 #include "game/GameRecord.h"
 #include "game/LudoPlayer.h"
 #include "screens/FadeImage.h"
 #include "screens/GameResults.h"
+#include "screens/InGameMenu.h"
 #include "screens/MainMenu.h"
 #include "screens/PlayerSetup.h"
 #include "screens/cGameSession.h"
@@ -177,6 +179,41 @@ TEST(ResultsScreen, WithoutFinishersRefusesToStartAndEndsTheProgramWithCodeFour)
     EXPECT_EQ(4, ExitCode);
     EXPECT_FALSE(driver.Engine()->IsRunning());
     EXPECT_NE(nullptr, driver.Top<MainMenu>());
+}
+
+// A still screen does not draw its frame again: a pixel put on the screen stays there until
+// something on the screen changes, and then the whole frame is drawn afresh.
+TEST(StillFrames, AreLeftOnTheScreenUntilSomethingChanges) {
+    ScreenDriver d;
+    const Uint32 kMark = 0x00123456;
+    auto mark = [&] { PutPixel(d.Screen(), 300, 300, kMark); };
+    auto marked = [&] { return GetPixel(d.Screen(), 300, 300) == kMark; };
+    const int seats[4] = {ScreenDriver::kHuman, ScreenDriver::kComputer, ScreenDriver::kEmpty,
+                          ScreenDriver::kEmpty};
+    d.ToSetup();
+    d.Frames(30);
+    mark();
+    d.Frames(3);
+    EXPECT_TRUE(marked()) << "setup";
+    d.FillSeat(0, "Gale", ScreenDriver::kHuman);
+    EXPECT_FALSE(marked()) << "setup after typing";
+    d.ToGame(seats);
+    d.Frames(100);  // the reveal and the pause before the first throw
+    mark();
+    d.Frames(3);
+    EXPECT_TRUE(marked()) << "game waiting for a throw";
+    d.Move(570, 540);
+    EXPECT_FALSE(marked()) << "game with the throw button lit";
+    d.Key(SDLK_ESCAPE);
+    ASSERT_NE(nullptr, d.Top<InGameMenu>());
+    mark();
+    d.Frames(3);
+    EXPECT_TRUE(marked()) << "in-game menu";
+    d.Key(SDLK_DOWN);
+    EXPECT_FALSE(marked()) << "in-game menu after a move";
+    mark();
+    d.Key(SDLK_RETURN);  // "Resume Game": the menu must go
+    EXPECT_FALSE(marked()) << "game resumed";
 }
 
 }  // namespace
