@@ -3,8 +3,6 @@
 #include <cstdio>
 #include <ctime>
 
-#include "platform/SystemRandom.h"
-
 MersenneTwister SharedRandom;
 
 namespace {
@@ -29,9 +27,9 @@ uint32_t TimeSeed(uint32_t t, uint32_t c) {
     return (h1 + hashCounter++) ^ h2;
 }
 
-MersenneTwister::MersenneTwister() : next(0), left(0) {
+MersenneTwister::MersenneTwister(RandomSource source) : next(0), left(0) {
     uint32_t key[N];
-    if (ReadSystemRandom(key, N)) {
+    if (source(key, N)) {
         init_by_array(key, N);
     } else {
         SeedFromTime();

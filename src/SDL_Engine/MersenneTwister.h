@@ -3,14 +3,19 @@
 
 #include <cstdint>
 
+#include "platform/SystemRandom.h"
+
 // MT19937, the game's one source of chance (the die and the computer's choices).
 class MersenneTwister {
   public:
     static const int N = 624;
 
-    // Seeds from the system's random source when it gives 624 words, else from the time and
-    // process clock.
-    MersenneTwister();
+    // Fills words with count values from a random source; false when it cannot give them all.
+    typedef bool (*RandomSource)(uint32_t* words, int count);
+
+    // Seeds from the source (the system's, unless a test gives another) when it gives 624
+    // words, else from the time and process clock.
+    explicit MersenneTwister(RandomSource source = ReadSystemRandom);
 
     // Seeds from the first 624 words of the file when it has them, else from the time and the
     // process clock, so two generators seeded in the same second still differ.

@@ -78,7 +78,13 @@ TEST_F(Holders, SwitchedOffSoundAndMusicPlayNothing) {
     Mix_HaltChannel(-1);
 }
 
-TEST_F(Holders, DestroyingPlayingMusicLeavesTheMixerSilentAndSettled) {
+TEST_F(Holders, DestroyingPlayingSoundsOrMusicLeavesTheMixerSilentAndSettled) {
+    // A freed sound must not go on playing from memory that is no longer its own.
+    auto* sound = new SoundHolder(Tone);
+    sound->Play();
+    ASSERT_EQ(1, Mix_Playing(-1));
+    delete sound;
+    EXPECT_EQ(0, Mix_Playing(-1));
     auto* music = new MusicHolder(Tone);
     music->Play();
     ASSERT_EQ(1, Mix_PlayingMusic());

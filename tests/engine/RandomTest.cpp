@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -11,9 +12,11 @@ namespace {
 
 // Games are seeded through this generator, so its sequences must stay the reference ones: the
 // first outputs and the 1000th and 2000th of each seeding, and a running hash of all 2000, which
-// span four regenerations of the 624-word state.
+// span four regenerations of the 624-word state. A generator already drawn from starts afresh.
 TEST(MersenneTwister, BothSeedingsGiveTheReferenceSequence) {
     MersenneTwister single, array;
+    single.genrand_int32();
+    array.genrand_int32();
     single.init_genrand(5489);
     const uint32_t key[] = {0x123, 0x234, 0x345, 0x456};
     array.init_by_array(key, 4);
@@ -44,9 +47,22 @@ std::string WordsFile(const std::vector<uint32_t>& words) {
     return path;
 }
 
-TEST(MersenneTwister, SeedsFromTheRandomSourceOrElseFromTheTime) {
+std::vector<uint32_t> KnownWordList() {
     std::vector<uint32_t> words(MersenneTwister::N);
     for (std::size_t i = 0; i < words.size(); ++i) words[i] = uint32_t(i * 2654435761u);
+    return words;
+}
+
+bool KnownWords(uint32_t* words, int count) {
+    const std::vector<uint32_t> known = KnownWordList();
+    std::copy(known.begin(), known.begin() + count, words);
+    return true;
+}
+
+bool NoWords(uint32_t*, int) { return false; }
+
+TEST(MersenneTwister, SeedsFromTheRandomSourceOrElseFromTheTime) {
+    std::vector<uint32_t> words = KnownWordList();
     MersenneTwister reference, seeded;
     reference.init_by_array(words.data(), MersenneTwister::N);
     seeded.SeedFrom(WordsFile(words).c_str());
@@ -64,6 +80,12 @@ TEST(MersenneTwister, SeedsFromTheRandomSourceOrElseFromTheTime) {
     EXPECT_NE(first, missing.genrand_int32());
     MersenneTwister system1, system2;
     EXPECT_NE(system1.genrand_int32(), system2.genrand_int32());
+
+    // The shared generator's source: its words when it gives them all, else the time.
+    MersenneTwister fromWords(KnownWords), dryTime1(NoWords), dryTime2(NoWords);
+    reference.init_by_array(KnownWordList().data(), MersenneTwister::N);
+    EXPECT_EQ(reference.genrand_int32(), fromWords.genrand_int32());
+    EXPECT_NE(dryTime1.genrand_int32(), dryTime2.genrand_int32());
     std::vector<uint32_t> a(MersenneTwister::N), b(MersenneTwister::N);
     ASSERT_TRUE(ReadSystemRandom(a.data(), MersenneTwister::N));
     ASSERT_TRUE(ReadSystemRandom(b.data(), MersenneTwister::N));
