@@ -33,9 +33,10 @@ Step StepAfter(int index) {
 }
 
 SurfaceHolder* MakeSquare(Uint8 r, Uint8 g, Uint8 b) {
-    SDL_Surface* surface =
-        SDL_CreateRGBSurface(0, PathControl::SquareSize, PathControl::SquareSize, 32, 0, 0, 0, 0);
-    SurfaceHolder* square = new SurfaceHolder(surface);
+    // The holder is allocated before the surface is made, so no surface is left behind when
+    // memory runs out.
+    SurfaceHolder* square = new SurfaceHolder(
+        SDL_CreateRGBSurface(0, PathControl::SquareSize, PathControl::SquareSize, 32, 0, 0, 0, 0));
     square->Fill(nullptr, r, g, b);
     return square;
 }
@@ -101,8 +102,8 @@ bool PathControl::Generate() {
         node->kind = KindTrack;
         node->x = x;
         node->y = y;
+        Append(node);  // first, so that Release frees it should its stretch fail
         if (i % 13 == 0) node->branch = MakeHomeStretch(x, y, i / 13);
-        Append(node);
         Step step = StepAfter(i);
         x += CellSize * step.dx;
         y += CellSize * step.dy;
@@ -122,6 +123,15 @@ void PathControl::Append(PathNode* node) {
     last = node;
 }
 
+PathNode* PathControl::NewStretchNode(PathNode* stretch) {
+    try {
+        return new PathNode;
+    } catch (...) {
+        DeleteStretch(stretch);  // the squares made so far, which nothing else holds yet
+        throw;
+    }
+}
+
 PathNode* PathControl::MakeHomeStretch(int x, int y, int colour) {
     if (colour < 0 || colour > 3) return nullptr;
     PathNode* head = nullptr;
@@ -129,7 +139,7 @@ PathNode* PathControl::MakeHomeStretch(int x, int y, int colour) {
     for (int k = 0; k < 6; ++k) {
         x += CellSize * StretchDirection[colour][0];
         y += CellSize * StretchDirection[colour][1];
-        PathNode* node = new PathNode;
+        PathNode* node = NewStretchNode(head);
         node->kind = k == 5 ? KindFinal : colour;
         node->x = x;
         node->y = y;

@@ -35,6 +35,8 @@ class PathControl {
     void Append(PathNode* node);
     void DrawBranch(SDL_Surface* target, const PathNode* entry);
     static void DeleteStretch(PathNode* node);
+    // A new square for a stretch being made; frees the stretch when memory runs out.
+    static PathNode* NewStretchNode(PathNode* stretch);
 
     SurfaceHolder* trackSquare;      // owned
     SurfaceHolder* colourSquare[4];  // owned

@@ -1,16 +1,20 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <new>
 #include <set>
 #include <utility>
 
 #include "SDL_Engine/FontHolder.h"
 #include "SDL_Engine/MersenneTwister.h"
+#include "SDL_Engine/ResourceCounters.h"
 #include "SDL_Engine/SurfaceHolder.h"
 #include "SDL_Engine/Text.h"
 #include "game/Dice.h"
 #include "game/GameBoard.h"
 #include "game/GameConsole.h"
+#include "game/PathControl.h"
+#include "support/FailingAllocations.h"
 #include "support/FakeClock.h"
 #include "support/SdlSession.h"
 
@@ -69,6 +73,24 @@ TEST_F(BoardTest, HomeStretchRunsSixSquaresToTheCentreAndTheStartLiesTwoAfterThe
     EXPECT_EQ(nullptr, path.GetStartNode(-1));
     EXPECT_EQ(nullptr, path.MakeHomeStretch(0, 0, 4));
     EXPECT_EQ(nullptr, path.MakeHomeStretch(0, 0, -1));
+}
+
+// Memory can run out at any allocation of the path: what was made before is freed, the failure
+// reaches the caller, and every allocation was tried once the path builds whole.
+TEST(PathControl, RunningOutOfMemoryAnywhereLeavesNothingBehind) {
+    long allocations = 0;
+    for (;; ++allocations) {
+        FailAllocationAfter(allocations);
+        try {
+            PathControl path;
+            if (!AllocationFailed()) break;
+            ADD_FAILURE() << "failure at allocation " << allocations << " was swallowed";
+        } catch (const std::bad_alloc&) {
+        }
+        ASSERT_EQ(0, SurfaceCount) << "after a failure at allocation " << allocations;
+    }
+    FailAllocationAfter(-1);
+    EXPECT_EQ(5 + PathControl::TrackLength + 4 * 6, allocations);
 }
 
 // The board covers exactly its 491 pixels; a drag keeps the grab offset, may leave the window
