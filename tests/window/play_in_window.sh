@@ -128,7 +128,20 @@ main_top=$(frame_rows "$shots/main_menu.png" 300 100 300 | head -1)
 log "setup"
 key Return
 wait_log "ChangeState(11PlayerSetup)"
-wait_for "the setup screen with its green corner" shows setup setup_shown
+# A frame may reach the window in parts: wait until the shot shows every box the seats below use.
+setup_boxes() {
+    local x y
+    for x in 10 375; do
+        for y in 10 562; do
+            [ -n "$(white_runs "$shots/setup.png" 250x1+$x+$((y + 8)) "$x" 1 | head -1)" ] || return 1
+        done
+        for y in 43 505; do
+            [ -n "$(white_runs "$shots/setup.png" 220x1+$x+$((y + 12)) "$x" 1 | head -1)" ] || return 1
+        done
+    done
+}
+setup_ready() { setup_shown && setup_boxes; }
+wait_for "the setup screen with its green corner and its boxes" shows setup setup_ready
 
 # A seat: type the name into its box, tick its control (0 human, 1 computer).
 seat() {  # seat name-x name-y list-x list-y name control
