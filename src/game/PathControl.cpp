@@ -171,12 +171,11 @@ void PathControl::Draw(SDL_Surface* target) {
     for (int i = 0; i < TrackLength && node; ++i, node = node->next) {
         bool isStart = node->prev && node->prev->prev && node->prev->prev->branch;
         if (node->kind == KindTrack && !isStart) trackSquare->DrawOn(target, node->x, node->y);
-        if (node->branch && node->branch->kind >= 0 && node->branch->kind < 4) {
-            DrawBranch(target, node);
-        }
+        if (node->branch) DrawBranch(target, node);
     }
 }
 
+// A stretch is only ever made for a colour 0 to 3, and its first square has that colour.
 void PathControl::DrawBranch(SDL_Surface* target, const PathNode* entry) {
     const SurfaceHolder* square = colourSquare[entry->branch->kind];
     const PathNode* start = entry->next->next;

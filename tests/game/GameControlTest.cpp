@@ -162,6 +162,21 @@ TEST_F(GameControlTest, PlayerWhoFinishesWithASixThrowsOnceMoreThenPasses) {
     EXPECT_EQ(0u, table->Control().GetSixesInARow());
 }
 
+// A press on a piece that cannot go is answered with a notice that stays through its 500th ms
+// from the update that shows it.
+TEST_F(GameControlTest, RefusedPieceIsNoticedForHalfASecond) {
+    Seat(AnnaAndBert);
+    GameTable::Walk(table->Player(0), 0, 0);
+    Throw(4);
+    ASSERT_EQ(WaitSelect, table->State());
+    Steps(1);     // the throw's own empty notice goes
+    Press(0, 2);  // still in the yard, where a four cannot bring it out
+    const std::string notice = Said(0, MessageInvalidMove);
+    int ms = 0;
+    for (; ms < 2000 && table->Console().GetCurrentText() == notice; ++ms) table->Step(1);
+    EXPECT_EQ(1 + 501, ms) << "its time starts on the first update, 1 ms after the press";
+}
+
 // On an open square, and on the other colour's own start square where it has just come out.
 TEST_F(GameControlTest, LandingOnAnotherColourSendsItToItsYardSpotEvenOnItsStartSquare) {
     for (int bertSteps : {43, 0}) {  // 43: four squares past Anna's start
