@@ -128,7 +128,8 @@ main_top=$(frame_rows "$shots/main_menu.png" 300 100 300 | head -1)
 log "setup"
 key Return
 wait_log "ChangeState(11PlayerSetup)"
-# A frame may reach the window in parts: wait until the shot shows every box the seats below use.
+# The log line comes before the first setup frame reaches the window, and two pixels of the tunnel
+# can pass for setup: wait until the shot also shows every box the seats below use.
 setup_boxes() {
     local x y
     for x in 10 375; do
