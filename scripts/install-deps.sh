@@ -4,10 +4,17 @@
 #   --test adds what the test suite needs, --package what building the Debian package needs.
 set -euo pipefail
 
+# Liberation 2 is fonts-liberation2 on Debian 12; from Debian 13 on fonts-liberation holds it and
+# fonts-liberation2 is a transitional package.
+liberation=fonts-liberation2
+if apt-cache show --no-all-versions fonts-liberation 2>/dev/null | grep -q '^Version: 1:2'; then
+  liberation=fonts-liberation
+fi
+
 packages=(build-essential cmake pkg-config
   libsdl1.2-dev libsdl1.2debian libsdl-image1.2-dev libsdl-mixer1.2-dev libsdl-ttf2.0-dev
   libpng-dev libjpeg-dev libvorbis-dev libogg-dev
-  fonts-dejavu-core fonts-freefont-ttf fonts-liberation2
+  fonts-dejavu-core fonts-freefont-ttf "$liberation"
   libgtest-dev libbenchmark-dev)
 if [ "${1:-}" = "--test" ]; then
   packages+=(xvfb xauth xdotool imagemagick desktop-file-utils appstream groff-base
