@@ -46,8 +46,13 @@ done
 
 ! command -v desktop-file-validate >/dev/null ||
     desktop-file-validate "$tree/share/applications/tarvello.desktop" || fail "desktop entry"
-! command -v appstreamcli >/dev/null ||
-    appstreamcli validate --no-net --explain "$metainfo" || fail "metainfo"
+# Tarvello has no homepage to name, so newer validators' warning about it is the one accepted.
+if command -v appstreamcli >/dev/null &&
+    ! verdict=$(appstreamcli validate --no-net --explain "$metainfo" 2>&1); then
+    grep -E '^[EW]: ' <<<"$verdict" | grep -vq ': url-homepage-missing$' &&
+        fail "metainfo: $verdict"
+    grep -q '^W: .*: url-homepage-missing$' <<<"$verdict" || fail "metainfo: $verdict"
+fi
 if command -v groff >/dev/null; then
     warnings=$(groff -ww -z -man "$tree/share/man/man6/tarvello.6" 2>&1)
     [ -z "$warnings" ] || fail "man page: $warnings"
