@@ -13,6 +13,7 @@
 #include "SDL_Engine/SDL_Exception.h"
 #include "SDL_Engine/SDL_GameState.h"
 #include "support/FakeClock.h"
+#include "support/SdlSession.h"
 
 namespace {
 
@@ -61,6 +62,7 @@ class EngineFixture : public testing::Test {
         testing::internal::CaptureStdout();
         SDL_Engine::CreateInstance("Tarvello");
         testing::internal::GetCapturedStdout();
+        DropWindowNotices();
         engine = SDL_Engine::GetInstance();
     }
     void TearDown() override {
@@ -128,6 +130,7 @@ TEST_F(Engine, StepsGoOnAtFiftyASecondAcrossTheWrapOfTheTickCount) {
     testing::internal::CaptureStdout();
     SDL_Engine::CreateInstance("Tarvello");
     testing::internal::GetCapturedStdout();
+    DropWindowNotices();
     engine = SDL_Engine::GetInstance();
     RecordingState* state = Push();
     clock.Set(0xFFFFFFFFu);

@@ -9,6 +9,7 @@
 #include "SDL_Engine/SDL_TextBox.h"
 #include "screens/PlayerSetup.h"
 #include "screens/cIntroState.h"
+#include "support/SdlSession.h"
 
 ScreenDriver::ScreenDriver() : clock(1000) {
     ExitCode = 0;
@@ -16,6 +17,7 @@ ScreenDriver::ScreenDriver() : clock(1000) {
     SoundEnabled = true;
     SDL_GameState::SetNextRevealTime(0);
     SDL_Engine::CreateInstance("Tarvello");
+    DropWindowNotices();
 }
 
 void ScreenDriver::Frames(int count, Uint32 step) {
@@ -35,6 +37,7 @@ bool ScreenDriver::RunUntil(const std::function<bool()>& done, Uint32 limit, Uin
 }
 
 void ScreenDriver::Post(SDL_Event event) {
+    DropWindowNotices();
     SDL_PushEvent(&event);
     Frames(1);
 }
@@ -101,13 +104,13 @@ void ScreenDriver::ToSetup() {
 }
 
 void ScreenDriver::FillSeat(int seat, const std::string& name, int control) {
-    PlayerSetup* setup = Top<PlayerSetup>();
-    SDL_TextBox* box = setup->GetNameBox(seat);
+    const PlayerSetup* setup = Top<PlayerSetup>();
+    const SDL_TextBox* box = setup->GetNameBox(seat);
     Click(box->GetX() + box->GetLabelWidth() + 10, box->GetY() + 5);
     Type(name);
     if (control == kEmpty) return;
     // Entry 0 is "Human ", entry 1 "Computer ".
-    SDL_CheckBox* tick = setup->GetControlList(seat)->GetBox(control == kHuman ? 0 : 1);
+    const SDL_CheckBox* tick = setup->GetControlList(seat)->GetBox(control == kHuman ? 0 : 1);
     Click(tick->GetX() + 5, tick->GetY() + 5);
 }
 
