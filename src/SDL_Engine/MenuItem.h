@@ -12,7 +12,7 @@ class MenuItem {
 
     int GetId() const { return id; }
     cMenu* GetSubMenu() const { return subMenu; }
-    std::string GetText() const { return text; }
+    const std::string& GetText() const { return text; }
 
   private:
     int id;

@@ -45,7 +45,7 @@ SDL_CheckBox* SDL_CheckBoxList::GetBox(std::size_t i) const {
 
 void SDL_CheckBoxList::Layout() {
     int widest = 0;
-    for (Entry* entry : entries) {
+    for (const Entry* entry : entries) {
         if (entry) widest = std::max(widest, GetTextWidth(font, entry->label));
     }
     for (std::size_t i = 0; i < entries.size(); ++i) {

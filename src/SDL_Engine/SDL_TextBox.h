@@ -28,7 +28,7 @@ class SDL_TextBox : public SDL_Widget {
     // Ignored unless the box has the keyboard.
     void OnKeyDown(SDL_keysym key);
 
-    std::string GetText() const { return text; }
+    const std::string& GetText() const { return text; }
     // Texts already longer than n stay as they are.
     void SetMaxLength(unsigned n) { maxLength = n; }
     bool HasFocus() const { return focused; }

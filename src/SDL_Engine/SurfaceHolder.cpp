@@ -72,7 +72,7 @@ void CopyPart(SDL_Surface* source, SDL_Surface* target, int x, int y, int sx, in
     Copy(source, &part, target, x, y);
 }
 
-SDL_Surface* Held(SurfaceHolder* holder) { return holder ? holder->Get() : nullptr; }
+SDL_Surface* Held(const SurfaceHolder* holder) { return holder ? holder->Get() : nullptr; }
 }  // namespace
 
 void SurfaceHolder::DrawOn(SDL_Surface* target, int x, int y) const {

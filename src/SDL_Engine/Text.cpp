@@ -22,15 +22,15 @@ std::vector<std::string> SplitLines(const std::string& text) {
 }
 }  // namespace
 
-int GetLineSkip(FontHolder* font) {
+int GetLineSkip(const FontHolder* font) {
     return font && font->Get() ? TTF_FontLineSkip(font->Get()) : 0;
 }
 
-int GetTextHeight(FontHolder* font, const std::string& text) {
+int GetTextHeight(const FontHolder* font, const std::string& text) {
     return GetLineSkip(font) * (1 + static_cast<int>(std::count(text.begin(), text.end(), '\n')));
 }
 
-int GetTextWidth(FontHolder* font, const std::string& text) {
+int GetTextWidth(const FontHolder* font, const std::string& text) {
     if (!font || !font->Get()) return 0;
     int widest = 0;
     for (const std::string& line : SplitLines(text)) {

@@ -11,9 +11,9 @@ class FontHolder;
 SDL_Color Rgb(Uint8 r, Uint8 g, Uint8 b);
 
 // Text of one or more lines split at line feeds, left-aligned; callers centre by measuring.
-int GetLineSkip(FontHolder* font);
-int GetTextHeight(FontHolder* font, const std::string& text);
-int GetTextWidth(FontHolder* font, const std::string& text);
+int GetLineSkip(const FontHolder* font);
+int GetTextHeight(const FontHolder* font, const std::string& text);
+int GetTextWidth(const FontHolder* font, const std::string& text);
 // Line i has its top-left corner at (x, y + i * line skip); empty lines keep their place.
 void DrawText(FontHolder* font, SDL_Surface* target, SDL_Color colour, int x, int y,
               const std::string& text);

@@ -139,7 +139,7 @@ void GameControl::ThrowDice() {
 }
 
 void GameControl::EvaluateThrow() {
-    LudoPlayer* player = Current();
+    const LudoPlayer* player = Current();
     const int value = die.GetValue();
     const unsigned following = NextPlayer(currentPlayer);
     if (sixesInARow > 2) {
@@ -248,7 +248,7 @@ unsigned GameControl::NextPlayer(unsigned seat) const {
 
 bool GameControl::AllFinished() const {
     if (!players) return true;
-    for (LudoPlayer* player : *players) {
+    for (const LudoPlayer* player : *players) {
         if (!player->HasFinished()) return false;
     }
     return true;
@@ -282,7 +282,7 @@ void GameControl::Draw(SDL_Surface* target) {
 
 void GameControl::DrawCounters(SDL_Surface* target) {
     const int lineSkip = GetLineSkip(font.get());
-    for (LudoPlayer* player : *players) {
+    for (const LudoPlayer* player : *players) {
         const int colour = player->GetColour();
         const std::string text = std::to_string(player->GetPiecesLeft()) + "x";
         const int width = GetTextWidth(font.get(), text);

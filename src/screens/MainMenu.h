@@ -28,7 +28,6 @@ class MainMenu final : public SDL_GameState {
     bool Init() override;
     void Cleanup() override;
     void HandleKeyDown(SDL_Event* event) override;
-    void Update() override {}
     void Draw(SDL_Surface* screen) override;
 
     const SDL_Menu* GetMenu() const { return menu; }

@@ -39,7 +39,7 @@ Uint32 Lines() {
     TestSurface canvas(Canvas(64, 48));
     const int starts[][2] = {{31, 23}, {-5, -7}, {60, 2}, {2, 45}};
     int n = 0;
-    for (const auto& s : starts) {
+    for (const auto* s : starts) {
         // End points round a rectangle beyond every edge: every octant, and clipping at each side.
         for (int t = 0; t < 4 * 104; t += 7, ++n) {
             const int x = t < 104 ? t - 20 : t < 208 ? 84 : t < 312 ? 292 - t : -20;
@@ -58,7 +58,7 @@ Uint32 Circles() {
                               {31, 23, 0}, {20, 10, 1},  {25, 10, 2},  {31, 10, 3},
                               {40, 30, 9}, {31, 23, 40}, {10, 40, -3}, {50, 8, 4}};
     int n = 0;
-    for (const auto& c : circles) {
+    for (const auto* c : circles) {
         FillCircle(canvas.Get(), c[0], c[1], c[2], Uint8(40 * n), Uint8(255 - 20 * n), Uint8(n));
         ++n;
     }
@@ -112,7 +112,7 @@ Uint32 Scaling() {
     Speckle(source.Get(), 3);
     Uint32 hash = PixelHash(source.Get());
     const unsigned sizes[][2] = {{12, 7}, {3, 2}, {5, 3}, {1, 1}, {10, 1}, {11, 9}};
-    for (const auto& size : sizes) {
+    for (const auto* size : sizes) {
         TestSurface scaled(ScaleSurface(source.Get(), size[0], size[1]));
         hash = PixelHash(scaled.Get(), hash);
     }
@@ -206,7 +206,7 @@ TEST_F(DrawingTest, LinesBetweenTheEndsOfTheIntRangeDrawOnlyTheirVisiblePart) {
                             {Low, 0, High, 1, 0, 1, 1, 0},      {Low, 1, High, 0, 0, 0, 1, 0},
                             {-1, Low, 1, High, 0, 0, 0, 1},     {9, High, 9, Low, 9, 0, 0, 1}};
     TestSurface surface(Canvas(10, 10));
-    for (const auto& l : lines) {
+    for (const auto* l : lines) {
         SDL_FillRect(surface.Get(), nullptr, 0);
         DrawLine(surface.Get(), Ink, l[0], l[1], l[2], l[3]);
         PixelSet expected;

@@ -256,7 +256,7 @@ TEST_F(Widgets, TextBoxTypesUsKeyboardCharactersUpToItsLengthWhileItHasFocus) {
                              {left + SDL_TextBox::BoxWidth, 12},
                              {left, 9},
                              {left, 10 + box.GetHeight()}};
-    for (const auto& miss : misses) {
+    for (const auto* miss : misses) {
         box.OnMouseDown(left, 10);
         EXPECT_TRUE(box.HasFocus());
         EXPECT_FALSE(box.OnMouseDown(miss[0], miss[1])) << miss[0] << ", " << miss[1];

@@ -185,7 +185,7 @@ TEST_F(GameControlTest, LandingOnAnotherColourSendsItToItsYardSpotEvenOnItsStart
         LudoPlayer* bert = table->Player(1);
         GameTable::Walk(bert, 0, bertSteps);
         GameTable::Walk(anna, 0, bertSteps == 0 ? 9 : 0);
-        PathNode* target = bert->GetPiece(0)->GetNode();
+        const PathNode* target = bert->GetPiece(0)->GetNode();
         Throw(4);
         Press(0, 0);
         ASSERT_TRUE(table->StepUntil(TurnEnd));

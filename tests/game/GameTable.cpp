@@ -43,7 +43,7 @@ int GameTable::TakeGameOverEvents() {
     return count;
 }
 
-SDL_Rect GameTable::SquareOf(LudoPlayer* player, int k) {
+SDL_Rect GameTable::SquareOf(const LudoPlayer* player, int k) {
     const PathNode* node = player->GetPiece(k)->GetNode();
     return {static_cast<Sint16>(player->GetBoard()->GetX() + node->x),
             static_cast<Sint16>(player->GetBoard()->GetY() + node->y), 31, 31};

@@ -43,7 +43,7 @@ class GameTable {
     std::vector<std::string>& Shown() { return shown; }
 
     // Piece k's square in window coordinates, where a user presses it.
-    static SDL_Rect SquareOf(LudoPlayer* player, int k);
+    static SDL_Rect SquareOf(const LudoPlayer* player, int k);
     // Sets up a position without the referee: brings piece k out of the yard if it is there,
     // then walks it steps squares along its route to the end of the move.
     static void Walk(LudoPlayer* player, int k, int steps);

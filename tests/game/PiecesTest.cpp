@@ -29,7 +29,7 @@ PathNode* Along(const LudoPlayer& player, PathNode* node, int steps) {
 }
 
 // Sets piece k down on node as a finished move would, occupant included.
-void Put(LudoPlayer& player, int k, PathNode* node) {
+void Put(const LudoPlayer& player, int k, PathNode* node) {
     LudoPiece* piece = player.GetPiece(k);
     if (piece->GetNode()->occupant == piece) piece->GetNode()->occupant = nullptr;
     piece->Place(node);
@@ -221,7 +221,7 @@ TEST(PiecesLifetime, BoardAndPlayerFreeWhatTheyMade) {
 }
 
 // Finishing, capturing on the destination, or entering with a capture.
-bool IsEager(const ComputerPlayer& computer, PathNode* start, int steps, int k) {
+bool IsEager(const ComputerPlayer& computer, const PathNode* start, int steps, int k) {
     const LudoPiece* opponent = nullptr;
     if (computer.IsInYard(k)) {
         if (steps != 6) return false;

@@ -93,7 +93,7 @@ void AlongTheEdges(ScreenDriver& d, int x, int y, int w, int h) {
     const int cx = x + w / 2, cy = y + h / 2;
     const int points[8][2] = {{x - 1, cy}, {x, cy},         {x + w - 1, cy}, {x + w, cy},
                               {cx, y - 1}, {cx, y + h - 1}, {cx, y},         {cx, y + h}};
-    for (const auto& p : points) d.Move(p[0], p[1]);
+    for (const auto* p : points) d.Move(p[0], p[1]);
 }
 
 void Intro(ScreenDriver& d, Recorder& r) {

@@ -99,7 +99,7 @@ TEST_P(RandomInput, TenThousandEventsNeverCrashAndLeaveNothingAlive) {
             driver = std::make_unique<ScreenDriver>();
             MusicEnabled = false;  // leaving playing music waits for its fade in real time
         }
-        SDL_GameState* top = driver->Engine()->TopState();
+        const SDL_GameState* top = driver->Engine()->TopState();
         if (!top || typeid(*top) != GetParam().top) {
             driver->Engine()->ChangeState(GetParam().open());
             if (GetParam().top == typeid(InGameMenu)) driver->Engine()->PushState(new InGameMenu);

@@ -57,7 +57,7 @@ void ToFilledSetup(ScreenDriver& d) {
     d.FillSeat(0, "Gale", ScreenDriver::kHuman);
     d.FillSeat(2, "Bryn", ScreenDriver::kComputer);  // the name box keeps the keyboard
 }
-Step Keys(std::vector<SDLKey> keys) {
+Step Keys(const std::vector<SDLKey>& keys) {
     return [keys](ScreenDriver& d) {
         for (SDLKey key : keys) d.Key(key);
     };
@@ -83,7 +83,7 @@ const FlowRow kFlow[] = {
      &typeid(MainMenu)},
 };
 
-bool Shows(ScreenDriver& d, const std::type_info* to) {
+bool Shows(const ScreenDriver& d, const std::type_info* to) {
     if (!to) return !d.Engine()->IsRunning() && ExitCode == 0;
     const SDL_GameState* top = d.Engine()->TopState();
     return d.Engine()->IsRunning() && top && typeid(*top) == *to;

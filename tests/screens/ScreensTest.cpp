@@ -137,7 +137,7 @@ TEST_P(SetupStart, BuildsOnePlayerPerTakenSeatOrNothing) {
     const SetupCase& setup = GetParam();
     ScreenDriver driver;
     driver.ToSetup();
-    PlayerSetup* screen = driver.Top<PlayerSetup>();
+    const PlayerSetup* screen = driver.Top<PlayerSetup>();
     for (int seat = 0; seat < 4; ++seat) {
         driver.FillSeat(seat, setup.seats[seat].name, setup.seats[seat].control);
     }
@@ -146,7 +146,7 @@ TEST_P(SetupStart, BuildsOnePlayerPerTakenSeatOrNothing) {
         EXPECT_EQ(screen, driver.Top<PlayerSetup>());
         return;
     }
-    cGameSession* game = driver.Top<cGameSession>();
+    const cGameSession* game = driver.Top<cGameSession>();
     ASSERT_NE(nullptr, game);
     ASSERT_EQ(setup.playing.size(), game->GetPlayers().size());
     for (std::size_t i = 0; i < setup.playing.size(); ++i) {

@@ -29,8 +29,8 @@ void Canvas::Over(int x, int y, const Colour& colour, float coverage) {
 }
 
 void Canvas::Paint(const Mask& mask, const Colour& colour, int x, int y) {
-    Paint(
-        mask, [&colour](float, float) { return colour; }, x, y);
+    const Shader flat = [&colour](float, float) { return colour; };
+    Paint(mask, flat, x, y);
 }
 
 void Canvas::Paint(const Mask& mask, const Shader& shader, int x, int y) {

@@ -137,7 +137,8 @@ void Hat(SoundBuffer& out, double start, float gain, SeededRandom& random) {
 
 void Knock(SoundBuffer& out, double start, float gain, float pan, float brightness,
            SeededRandom& random) {
-    double f1 = random.Between(1800, 4200) * brightness, f2 = random.Between(650, 1100);
+    double f1 = static_cast<double>(random.Between(1800, 4200) * brightness);
+    double f2 = random.Between(650, 1100);
     double f3 = random.Between(5200, 7600);
     float last = 0.0f;
     Render(out, start, 0.06, gain, pan, [&](double t) {

@@ -94,7 +94,7 @@ Canvas ThrowButton() {
     Mask pips(w, h);
     const float spots[5][2] = {
         {10.5f, 11.5f}, {19.5f, 11.5f}, {15, 16}, {10.5f, 20.5f}, {19.5f, 20.5f}};
-    for (const auto& s : spots)
+    for (const auto* s : spots)
         pips.Place(
             Mask::FromDistance(
                 w, h, [&](float x, float y) { return Shapes::Circle(x, y, s[0], s[1], 1.9f); }),

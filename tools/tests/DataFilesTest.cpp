@@ -179,7 +179,7 @@ int CountPips(SDL_Surface* strip, int face) {
                 auto [px, py] = stack.back();
                 stack.pop_back();
                 const int steps[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
-                for (const auto& s : steps) {
+                for (const auto* s : steps) {
                     int nx = px + s[0], ny = py + s[1];
                     if (nx < 6 || ny < 6 || nx >= 54 || ny >= 54) continue;
                     if (seen[ny * 60 + nx] || !dark(nx, ny)) continue;
