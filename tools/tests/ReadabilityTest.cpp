@@ -1,4 +1,6 @@
-// The pieces as players see them: told apart by people who see colours differently.
+// The pieces and the backdrop as players see them: pieces told apart by people who see colours
+// differently, and the piece counters readable on the backdrop in every corner.
+#include <SDL_ttf.h>
 #include <gtest/gtest.h>
 #include <png.h>
 
@@ -8,6 +10,8 @@
 #include <cstring>
 #include <string>
 #include <vector>
+
+#include "support/SdlSession.h"
 
 namespace {
 
@@ -36,6 +40,8 @@ double Linear(double byte) {
 double Luminance(const Rgb& c) {
     return 0.2126 * Linear(c[0]) + 0.7152 * Linear(c[1]) + 0.0722 * Linear(c[2]);
 }
+
+double Contrast(double a, double b) { return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05); }
 
 // Full colour vision, then protanopia, deuteranopia and tritanopia at severity 1 (Machado,
 // Oliveira and Fernandes, 2009), on linear RGB.
@@ -128,6 +134,44 @@ TEST(Pieces, EveryPairStaysApartUnderEachColourBlindnessAndInItsEmblemAlone) {
             EXPECT_GE(differ, both / 8)
                 << kPieces[a] << "-" << kPieces[b] << ": " << differ << " of " << both << " pixels";
         }
+}
+
+// The counters stand beside the board's first position, in the seat colours and the game's font
+// at 24 points. What the eye sees around and between the letters is the mean of the backdrop's
+// pixels in the text's box that no letter covers.
+TEST(Backdrop, EveryCountStandsOutAtLeastThreeToOneInItsSeatsCorner) {
+    SdlSession sdl;
+    TTF_Font* font = TTF_OpenFont("data/fonts/Jester.ttf", 24);
+    ASSERT_TRUE(font) << TTF_GetError();
+    const std::vector<unsigned char> backdrop = ReadRgba(kData + "/gfx/background.png", 600);
+    const Rgb seats[4] = {{0, 255, 64}, {255, 50, 50}, {0, 128, 255}, {255, 255, 0}};
+    for (int seat = 0; seat < 4; ++seat)
+        for (int count = 4; count >= 0; --count) {
+            const std::string text = std::to_string(count) + "x";
+            SDL_Surface* letters = TTF_RenderText_Blended(font, text.c_str(), {255, 255, 255, 0});
+            ASSERT_TRUE(letters) << TTF_GetError();
+            const int height = TTF_FontLineSkip(font);
+            const int x = seat == 1 || seat == 2 ? 590 - letters->w : 10;
+            const int y = seat == 2 || seat == 3 ? 501 - height : 10;
+            Rgb sum = {0, 0, 0};
+            int uncovered = 0;
+            for (int j = 0; j < height; ++j)
+                for (int i = 0; i < letters->w; ++i) {
+                    Uint8 r, g, b, alpha = 0;
+                    if (j < letters->h)
+                        SDL_GetRGBA(
+                            static_cast<Uint32*>(letters->pixels)[j * letters->pitch / 4 + i],
+                            letters->format, &r, &g, &b, &alpha);
+                    if (alpha) continue;
+                    for (int k = 0; k < 3; ++k) sum[k] += backdrop[((y + j) * 600 + x + i) * 4 + k];
+                    ++uncovered;
+                }
+            SDL_FreeSurface(letters);
+            for (double& v : sum) v /= uncovered;
+            EXPECT_GE(Contrast(Luminance(seats[seat]), Luminance(sum)), 3.0)
+                << "seat " << seat << " showing " << text;
+        }
+    TTF_CloseFont(font);
 }
 
 }  // namespace
