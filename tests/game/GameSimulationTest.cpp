@@ -98,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(Seeds, RecordedGame, testing::Values(
     RecordedCase{"TwoHumansAcrossTheTickWrap", 4, Options(2, false, 0xFFFFFFFFu - 300000),
                  "1cf7564379f9f375:45473 01"},
     RecordedCase{"FourDrawnSeatsFrameHash", 5, Options(4, false, 100000, 500),
-                 "16ffb62d067217c8:106770 1302 33e555a5f60a343b"}),
+                 "16ffb62d067217c8:106770 1302 946b4dc08d08ffa5"}),
     [](const testing::TestParamInfo<RecordedCase>& info) { return std::string(info.param.name); });
 // clang-format on
 

@@ -9,7 +9,8 @@ namespace Pictures {
 namespace {
 constexpr float Pi = 3.14159265f;
 constexpr int TextureSize = 600;
-constexpr int Tile = 30;  // 20 tiles a side, so the grid wraps cleanly
+constexpr int Square = 75;  // a board of 8 by 8 squares, so the texture wraps cleanly
+constexpr int Tile = 25;    // each square is laid with 3 by 3 tiles
 
 // A smooth field made only of whole waves across the texture, hence seamless.
 float Plasma(float x, float y) {
@@ -18,13 +19,17 @@ float Plasma(float x, float y) {
                     std::sin(k * (3 * x - y) + 1.0f));
 }
 
-// Soft pastels, pulled towards a light grey so that no tile shouts behind the board.
-Colour Palette(float t) {
-    static const Colour stops[] = {Rgb(165, 195, 240), Rgb(160, 220, 205), Rgb(240, 230, 165),
-                                   Rgb(240, 185, 170), Rgb(205, 185, 235)};
+// Soft pastels for the light squares and slate blues for the dark ones; the field only shifts
+// their hue, so every light square stays light and every dark one dark.
+Colour Palette(float t, bool dark) {
+    static const Colour pale[] = {Rgb(240, 246, 255), Rgb(238, 253, 248), Rgb(255, 253, 238),
+                                  Rgb(255, 243, 240), Rgb(248, 243, 255)};
+    static const Colour slate[] = {Rgb(94, 118, 170), Rgb(84, 126, 146), Rgb(112, 116, 164),
+                                   Rgb(128, 108, 160), Rgb(98, 116, 180)};
+    const Colour* stops = dark ? slate : pale;
     t = Clamp01(t) * 4.0f;
     int i = std::min(3, static_cast<int>(t));
-    return Mix(Mix(stops[i], stops[i + 1], t - i), Rgb(222, 224, 232), 0.3f);
+    return Mix(stops[i], stops[i + 1], t - i);
 }
 
 float SmoothStep(float from, float to, float v) {
@@ -33,7 +38,7 @@ float SmoothStep(float from, float to, float v) {
 }
 
 float TileDistance(float tx, float ty) {
-    return Shapes::RoundedBox(tx, ty, 2.0f, 2.0f, Tile - 2.0f, Tile - 2.0f, 7);
+    return Shapes::RoundedBox(tx, ty, 1.5f, 1.5f, Tile - 1.5f, Tile - 1.5f, 6);
 }
 
 // Light from the top left on the tile's rounded rim, fading in over a few pixels.
@@ -46,39 +51,34 @@ float Bevel(float tx, float ty) {
     return -(gx + gy) * 0.7071f * strength;
 }
 
-// Distance between two positions across the texture, which wraps both ways.
-float WrappedDistance(float a, float b) {
-    float d = std::fabs(a - b);
-    return std::min(d, TextureSize - d);
+// +1 on even squares along one axis, -1 on odd ones, passing through 0 over a few pixels at
+// each square's edge so that neighbouring squares blend instead of stepping.
+float SquareWave(float v) {
+    float within = std::fmod(v, 2.0f * Square);
+    float sign = within < Square ? 1.0f : -1.0f;
+    float edge = std::min(std::fmod(within, static_cast<float>(Square)),
+                          Square - std::fmod(within, static_cast<float>(Square)));
+    return sign * SmoothStep(0.0f, 6.0f, edge);
 }
 
-// The piece counters stand in the window's corners, left and right of the board and level with
-// its top and bottom rows; there the mosaic sinks into a dark plate so that every seat colour,
-// light or dark, reads on it. The plates run across the texture's edges, so the wrap stays clean.
-float PlateWeight(float x, float y) {
-    float fromSide = WrappedDistance(x, 0.0f);  // the left and right plates meet at the seam
-    float fromRow = std::min(WrappedDistance(y, 25.0f), WrappedDistance(y, 486.0f));
-    float d = Shapes::RoundedBox(fromSide, fromRow, -54.0f, -24.0f, 54.0f, 24.0f, 12.0f);
-    return 1.0f - SmoothStep(-3.0f, 11.0f, d);
-}
-
+// The piece counters stand beside the board's corners: the green and yellow ones on the dark
+// squares of the left column, the red and blue ones on the light squares of the right column.
 Colour TunnelPixel(float x, float y) {
     int col = static_cast<int>(x) / Tile, row = static_cast<int>(y) / Tile;
     float tx = x - col * Tile, ty = y - row * Tile;
-    float tileValue = Plasma(col * Tile + Tile / 2.0f, row * Tile + Tile / 2.0f);
-    Colour base = Mix(Palette(0.5f + 0.5f * tileValue), Palette(0.5f + 0.5f * Plasma(x, y)), 0.3f);
+    float hue = 0.5f + 0.5f * Plasma(col * Tile + Tile / 2.0f, row * Tile + Tile / 2.0f);
+    float darkness = 0.5f + 0.5f * SquareWave(x) * SquareWave(y);
+    Colour base = Mix(Palette(hue, false), Palette(hue, true), darkness);
     float d = TileDistance(tx, ty);
-    Colour grout = Mix(Scaled(base, 0.88f), Rgb(150, 150, 190), 0.15f);
-    Colour face = Scaled(base, 1.0f + 0.05f * (1.0f - (tx + ty) / Tile) + 0.12f * Bevel(tx, ty));
+    Colour grout = Mix(Scaled(base, 0.92f), Rgb(150, 150, 190), 0.1f);
+    Colour face = Scaled(base, 1.0f + 0.04f * (1.0f - (tx + ty) / Tile) + 0.1f * Bevel(tx, ty));
     bool ringTile = (col + row) % 2 == 0;
     float motif = ringTile
-                      ? std::fabs(Shapes::Circle(tx, ty, Tile / 2.0f, Tile / 2.0f, 6.5f)) - 1.5f
-                      : Shapes::Circle(tx, ty, Tile / 2.0f, Tile / 2.0f, 3);
-    Colour motifColour = ringTile ? Scaled(base, 0.94f) : Mix(base, Rgb(255, 255, 255), 0.35f);
+                      ? std::fabs(Shapes::Circle(tx, ty, Tile / 2.0f, Tile / 2.0f, 5.5f)) - 1.2f
+                      : Shapes::Circle(tx, ty, Tile / 2.0f, Tile / 2.0f, 2.5f);
+    Colour motifColour = ringTile ? Scaled(base, 0.95f) : Mix(base, Rgb(255, 255, 255), 0.3f);
     face = Mix(face, motifColour, SmoothStep(1.0f, -1.0f, motif));
-    Colour pixel = Mix(grout, face, SmoothStep(2.0f, -2.0f, d));
-    Colour plate = Mix(Rgb(22, 26, 40), pixel, 0.05f);
-    return Mix(pixel, plate, PlateWeight(x, y));
+    return Mix(grout, face, SmoothStep(1.5f, -1.5f, d));
 }
 }  // namespace
 

@@ -39,7 +39,7 @@ Canvas Logo(const PictureFonts& fonts) {
     canvas.Paint(gloss, Rgb(255, 255, 255, 0.3f), 0, 0);
     // A row of the four players' tokens in the room the word leaves below its baseline.
     for (int i = 0; i < 4; ++i) {
-        Canvas token = Piece(BoardColour(i));
+        Canvas token = Piece(i);
         canvas.Draw(token, w / 2 - 70 + 36 * i, h - 33);
     }
     return canvas;

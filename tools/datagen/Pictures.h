@@ -25,7 +25,7 @@ Canvas TextButton(const PictureFonts& fonts, const std::string& label, int width
 Canvas ThrowButton();
 Canvas CheckBox();
 
-Canvas Piece(const Colour& colour);
+Canvas Piece(int seat);  // 0 green, 1 red, 2 blue, 3 yellow, each with its emblem
 Canvas DiceStrip();
 
 Canvas Logo(const PictureFonts& fonts);

@@ -6,6 +6,8 @@
 namespace Pictures {
 
 namespace {
+constexpr float Pi = 3.14159265f;
+
 struct Vec {
     float x, y, z;
 };
@@ -26,25 +28,81 @@ Colour TokenShade(const Colour& base, float x, float y, float cx, float cy, floa
     const Vec half = Normalised({light.x, light.y, light.z + 1.0f});
     float diffuse = std::max(0.0f, Dot(normal, light));
     float specular = std::pow(std::max(0.0f, Dot(normal, half)), 40.0f);
-    float groove = std::fabs(std::sqrt(r2) - 0.62f);
+    float groove = std::fabs(std::sqrt(r2) - 0.84f);  // outside the emblem
     float grooveShade = groove < 0.06f ? 0.82f : 1.0f;
-    Colour lit = Scaled(base, (0.35f + 0.75f * diffuse) * grooveShade);
+    Colour lit = Scaled(base, (0.45f + 0.6f * diffuse) * grooveShade);
     return Mix(lit, Rgb(255, 255, 255), Clamp01(0.85f * specular));
+}
+
+// A five-pointed star with a point upwards: the plane folded onto half of one point's wedge.
+float Star(float x, float y, float cx, float cy, float outer, float inner) {
+    const float wedge = 2 * Pi / 5;
+    float angle = std::fmod(std::atan2(x - cx, cy - y) + 2 * Pi, wedge);
+    angle = std::min(angle, wedge - angle);
+    float r = std::hypot(x - cx, y - cy);
+    float px = r * std::cos(angle), py = r * std::sin(angle);
+    float ix = inner * std::cos(wedge / 2), iy = inner * std::sin(wedge / 2);
+    float edge = Shapes::Segment(px, py, outer, 0, ix, iy, 0);
+    bool inside = (px - outer) * iy - py * (ix - outer) <= 0;
+    return inside ? -edge : edge;
+}
+
+float Ring(float x, float y, float c, float radius, float halfWidth) {
+    return std::fabs(Shapes::Circle(x, y, c, c, radius)) - halfWidth;
+}
+
+// Each seat's emblem, a shape of its own that tells the pieces apart without their colours.
+float Emblem(int seat, float x, float y, float c) {
+    switch (seat) {
+        case 0:  // green: a triangle pointing up
+            return Shapes::Triangle(x, y, c, c - 8.0f, c + 7.8f, c + 5.6f, c - 7.8f, c + 5.6f);
+        case 1:  // red: a ring
+            return Ring(x, y, c, 6.0f, 1.8f);
+        case 2:  // blue: a square frame
+            return std::fabs(
+                       Shapes::RoundedBox(x, y, c - 6.6f, c - 6.6f, c + 6.6f, c + 6.6f, 1.5f)) -
+                   1.7f;
+        default:  // yellow: a star
+            return Star(x, y, c, c + 0.6f, 8.6f, 3.7f);
+    }
+}
+
+// Body and emblem colours per seat. Green and yellow are light bodies, red and blue dark ones, and
+// the emblems are light on green and blue but dark on red and yellow: a player who confuses two
+// of the hues still sees one piece lighter than the other, or its emblem the other way round.
+struct PieceLook {
+    Colour body, emblem;
+};
+
+PieceLook Look(int seat) {
+    switch (seat) {
+        case 0:
+            return {Rgb(50, 225, 90), Rgb(225, 255, 225)};
+        case 1:
+            return {Rgb(225, 45, 45), Rgb(120, 10, 15)};
+        case 2:
+            return {Rgb(20, 62, 190), Rgb(205, 225, 255)};
+        default:
+            return {Rgb(255, 238, 50), Rgb(185, 115, 0)};
+    }
 }
 }  // namespace
 
-Canvas Piece(const Colour& colour) {
+Canvas Piece(int seat) {
     const int size = 31;
     const float c = size / 2.0f, radius = 14.6f;
+    const PieceLook look = Look(seat);
     Canvas canvas(size, size);
     Mask disc = Mask::FromDistance(
         size, size, [=](float x, float y) { return Shapes::Circle(x, y, c, c, radius); });
     Mask inner = Mask::FromDistance(
         size, size, [=](float x, float y) { return Shapes::Circle(x, y, c, c, radius - 1.7f); });
-    Colour outline = Scaled(colour, 0.28f);
-    canvas.Paint(disc, outline);
-    canvas.Paint(inner,
-                 [=](float x, float y) { return TokenShade(colour, x, y, c, c, radius - 1.7f); });
+    canvas.Paint(disc, Scaled(look.body, 0.28f));
+    // The emblem is inlaid in the dome, so the light and its gloss run over both alike.
+    canvas.Paint(inner, [=](float x, float y) {
+        float inlay = Clamp01(0.5f - Emblem(seat, x, y, c));
+        return TokenShade(Mix(look.body, look.emblem, inlay), x, y, c, c, radius - 1.7f);
+    });
     return canvas;
 }
 

@@ -27,7 +27,7 @@ void WritePictures(const std::string& out, const PictureFonts& fonts) {
     ImageFiles::WritePng(DiceStrip(), gfx + "MyDice.png");
     ImageFiles::WritePng(ConsolePanel(), gfx + "console.png");
     const char* pieces[4] = {"GreenPiece.png", "RedPiece.png", "BluePiece.png", "YellowPiece.png"};
-    for (int i = 0; i < 4; ++i) ImageFiles::WritePng(Piece(BoardColour(i)), gfx + pieces[i]);
+    for (int i = 0; i < 4; ++i) ImageFiles::WritePng(Piece(i), gfx + pieces[i]);
     ImageFiles::WritePng(Logo(fonts), gfx + "Tarvello.png");
     ImageFiles::WriteJpeg(StudioCard(fonts), out + "/Velkor.jpg", 92);
     ImageFiles::WriteJpeg(LibraryCard(fonts), out + "/SDL.jpg", 92);

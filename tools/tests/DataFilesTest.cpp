@@ -44,18 +44,6 @@ double Brightness(SDL_Surface* surface, int left, int width) {
     return sum / (width * surface->h);
 }
 
-// Mean colour difference between two columns (or two rows) of a picture.
-double LineDifference(SDL_Surface* surface, int a, int b, bool columns) {
-    double sum = 0;
-    int length = columns ? surface->h : surface->w;
-    for (int i = 0; i < length; ++i) {
-        SDL_Color p = columns ? PixelAt(surface, a, i) : PixelAt(surface, i, a);
-        SDL_Color q = columns ? PixelAt(surface, b, i) : PixelAt(surface, i, b);
-        sum += std::abs(p.r - q.r) + std::abs(p.g - q.g) + std::abs(p.b - q.b);
-    }
-    return sum / length;
-}
-
 std::string FileStart(const char* path, size_t count) {
     std::ifstream file(path, std::ios::binary);
     std::string bytes(count, '\0');
@@ -125,19 +113,6 @@ TEST(DataFiles, PiecesAreRoundTokensWithTransparentCorners) {
         EXPECT_EQ(255, PixelAt(piece.get(), 15, 15).unused) << name;
         SDL_Color rim = PixelAt(piece.get(), 15, 1);
         EXPECT_LT(rim.r + rim.g + rim.b, 3 * 110) << name << " needs a dark outline";
-    }
-}
-
-TEST(DataFiles, TunnelTextureWrapsWithoutSeams) {
-    SdlSession sdl;
-    Picture texture = Load("data/gfx/background.png");
-    ASSERT_TRUE(texture);
-    for (bool columns : {true, false}) {
-        double steepest = 0;  // the largest step between neighbouring lines inside
-        for (int i = 0; i + 1 < 600; ++i)
-            steepest = std::max(steepest, LineDifference(texture.get(), i, i + 1, columns));
-        double seam = LineDifference(texture.get(), 599, 0, columns);
-        EXPECT_LE(seam, steepest) << (columns ? "left/right" : "top/bottom");
     }
 }
 
