@@ -3,7 +3,12 @@
 # the checks and suppressions kept beside this script. Any finding fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+# The C++ files of the checkout, or of the tree when it is not a git checkout.
+if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+  git ls-files -z '*.cpp' '*.h'
+else
+  find src tools tests bench \( -name '*.cpp' -o -name '*.h' \) -print0
+fi | xargs -0 clang-format --dry-run --Werror
 cppcheck --quiet --error-exitcode=1 --enable=warning,style,performance,portability --std=c++17 \
   --language=c++ --inline-suppr --library=googletest -I src -I tests -j 2 \
   --suppressions-list=scripts/cppcheck-suppressions.txt src tools tests

@@ -84,10 +84,13 @@ void SurfaceHolder::DrawOn(SDL_Surface* target, int x, int y, int sx, int sy, in
     if (surface) CopyPart(surface, target, x, y, sx, sy, sw, sh);
 }
 
+// A holder is drawn on through the surface it hands out, so a target holder is never const.
+// cppcheck-suppress constParameterPointer
 void SurfaceHolder::DrawOn(SurfaceHolder* target, int x, int y) const {
     DrawOn(Held(target), x, y);
 }
 
+// cppcheck-suppress constParameterPointer
 void SurfaceHolder::DrawOn(SurfaceHolder* target, int x, int y, int sx, int sy, int sw,
                            int sh) const {
     DrawOn(Held(target), x, y, sx, sy, sw, sh);
@@ -101,9 +104,12 @@ void SurfaceHolder::DrawFrom(SDL_Surface* source, int x, int y, int sx, int sy, 
     if (surface && source) CopyPart(source, surface, x, y, sx, sy, sw, sh);
 }
 
-void SurfaceHolder::DrawFrom(SurfaceHolder* source, int x, int y) { DrawFrom(Held(source), x, y); }
+void SurfaceHolder::DrawFrom(const SurfaceHolder* source, int x, int y) {
+    DrawFrom(Held(source), x, y);
+}
 
-void SurfaceHolder::DrawFrom(SurfaceHolder* source, int x, int y, int sx, int sy, int sw, int sh) {
+void SurfaceHolder::DrawFrom(const SurfaceHolder* source, int x, int y, int sx, int sy, int sw,
+                             int sh) {
     DrawFrom(Held(source), x, y, sx, sy, sw, sh);
 }
 

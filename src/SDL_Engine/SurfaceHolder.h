@@ -28,8 +28,8 @@ class SurfaceHolder {
     void DrawOn(SurfaceHolder* target, int x, int y, int sx, int sy, int sw, int sh) const;
     void DrawFrom(SDL_Surface* source, int x, int y);
     void DrawFrom(SDL_Surface* source, int x, int y, int sx, int sy, int sw, int sh);
-    void DrawFrom(SurfaceHolder* source, int x, int y);
-    void DrawFrom(SurfaceHolder* source, int x, int y, int sx, int sy, int sw, int sh);
+    void DrawFrom(const SurfaceHolder* source, int x, int y);
+    void DrawFrom(const SurfaceHolder* source, int x, int y, int sx, int sy, int sw, int sh);
 
     void SetAlpha(Uint8 alpha);
     // Fills rect (the whole surface when null) with the colour mapped on this surface's format.

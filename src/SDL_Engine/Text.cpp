@@ -50,7 +50,7 @@ SDL_Color Rgb(Uint8 r, Uint8 g, Uint8 b) {
     return colour;
 }
 
-void DrawText(FontHolder* font, SDL_Surface* target, SDL_Color colour, int x, int y,
+void DrawText(const FontHolder* font, SDL_Surface* target, SDL_Color colour, int x, int y,
               const std::string& text) {
     if (!font || !font->Get()) return;
     const int skip = GetLineSkip(font);

@@ -15,7 +15,7 @@ int GetLineSkip(const FontHolder* font);
 int GetTextHeight(const FontHolder* font, const std::string& text);
 int GetTextWidth(const FontHolder* font, const std::string& text);
 // Line i has its top-left corner at (x, y + i * line skip); empty lines keep their place.
-void DrawText(FontHolder* font, SDL_Surface* target, SDL_Color colour, int x, int y,
+void DrawText(const FontHolder* font, SDL_Surface* target, SDL_Color colour, int x, int y,
               const std::string& text);
 
 #endif

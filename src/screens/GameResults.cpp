@@ -43,7 +43,7 @@ bool GameResults::Init() {
 }
 
 // One bar per finisher in its colour, with its place and its name, on a black band.
-SurfaceHolder* GameResults::RenderTable(FontHolder* font, int lineSkip) const {
+SurfaceHolder* GameResults::RenderTable(const FontHolder* font, int lineSkip) const {
     int count = static_cast<int>(GameRecord.finishers.size());
     SurfaceHolder* table = new SurfaceHolder(CreateSurface(600, (lineSkip + 15) * count + 5, 0));
     for (int i = 0; i < count; ++i) {

@@ -29,7 +29,7 @@ class GameResults final : public SDL_GameState {
     void Draw(SDL_Surface* screen) override;
 
   private:
-    SurfaceHolder* RenderTable(FontHolder* font, int lineSkip) const;
+    SurfaceHolder* RenderTable(const FontHolder* font, int lineSkip) const;
     void GoToMainMenu();
 };
 

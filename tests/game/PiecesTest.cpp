@@ -239,10 +239,10 @@ TEST_F(PiecesTest, ComputerChoiceIsAlwaysLegalAndEagerWhenItCanBe) {
     SharedRandom.init_genrand(99);
     int checked = 0;
     for (int position = 0; position < 1000; ++position) {
-        for (LudoPlayer* player : players) {
+        for (const LudoPlayer* player : players) {
             for (int k = 0; k < 4; ++k) Put(*player, k, player->GetPiece(k)->GetYardSpot());
         }
-        for (LudoPlayer* player : players) {
+        for (const LudoPlayer* player : players) {
             for (int k = 0; k < 4; ++k) {
                 PathNode* node = OnRoute(player->GetColour(), static_cast<int>(rng() % 57));
                 if (rng() % 4 != 0 && (node->kind == KindFinal || !node->occupant)) {

@@ -97,7 +97,7 @@ class Script {
     }
 
     // A piece that may not move, or an empty spot: nothing may change.
-    bool PressWrong(LudoPlayer* player, const std::vector<int>& wrong) {
+    bool PressWrong(const LudoPlayer* player, const std::vector<int>& wrong) {
         const PathNode* before = player->GetPiece(wrong.empty() ? 0 : wrong[0])->GetNode();
         if (wrong.empty()) {
             table.Control().HandleClick(2, 2);
@@ -109,7 +109,7 @@ class Script {
     }
 
     // The throw button or a piece pressed in a step that does not want it.
-    bool PressStray(LudoPlayer* player) {
+    bool PressStray(const LudoPlayer* player) {
         const TurnState state = player->GetTurnState();
         const int value = table.Control().GetDice().GetValue();
         if (state != WaitThrow) {
@@ -121,7 +121,7 @@ class Script {
     }
 
     // Anywhere on the piece's 31-pixel square.
-    void Press(LudoPlayer* player, int k) {
+    void Press(const LudoPlayer* player, int k) {
         const SDL_Rect at = GameTable::SquareOf(player, k);
         table.Control().HandleClick(at.x + static_cast<int>(RandomInt(at.w)),
                                     at.y + static_cast<int>(RandomInt(at.h)));
