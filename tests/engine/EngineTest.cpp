@@ -62,7 +62,7 @@ class EngineFixture : public testing::Test {
         testing::internal::CaptureStdout();
         SDL_Engine::CreateInstance("Tarvello");
         testing::internal::GetCapturedStdout();
-        DropWindowNotices();
+        DropWindowEvents();
         engine = SDL_Engine::GetInstance();
     }
     void TearDown() override {
@@ -130,7 +130,7 @@ TEST_F(Engine, StepsGoOnAtFiftyASecondAcrossTheWrapOfTheTickCount) {
     testing::internal::CaptureStdout();
     SDL_Engine::CreateInstance("Tarvello");
     testing::internal::GetCapturedStdout();
-    DropWindowNotices();
+    DropWindowEvents();
     engine = SDL_Engine::GetInstance();
     RecordingState* state = Push();
     clock.Set(0xFFFFFFFFu);

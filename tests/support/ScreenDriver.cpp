@@ -17,7 +17,7 @@ ScreenDriver::ScreenDriver() : clock(1000) {
     SoundEnabled = true;
     SDL_GameState::SetNextRevealTime(0);
     SDL_Engine::CreateInstance("Tarvello");
-    DropWindowNotices();
+    DropWindowEvents();
 }
 
 void ScreenDriver::Frames(int count, Uint32 step) {
@@ -37,7 +37,7 @@ bool ScreenDriver::RunUntil(const std::function<bool()>& done, Uint32 limit, Uin
 }
 
 void ScreenDriver::Post(SDL_Event event) {
-    DropWindowNotices();
+    DropWindowEvents();
     SDL_PushEvent(&event);
     Frames(1);
 }

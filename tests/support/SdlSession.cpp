@@ -14,12 +14,12 @@ SdlSession::SdlSession(bool withAudio) : audio(withAudio), screen(nullptr) {
     if (audio && Mix_OpenAudio(44100, AUDIO_S16LSB, 2, 4096) < 0) {
         throw std::runtime_error(SDL_GetError());
     }
-    DropWindowNotices();
+    DropWindowEvents();
 }
 
-void DropWindowNotices() {
+void DropWindowEvents() {
     const Uint32 notices = SDL_EVENTMASK(SDL_ACTIVEEVENT) | SDL_EVENTMASK(SDL_VIDEOEXPOSE) |
-                           SDL_EVENTMASK(SDL_VIDEORESIZE);
+                           SDL_EVENTMASK(SDL_VIDEORESIZE) | SDL_EVENTMASK(SDL_MOUSEMOTION);
     SDL_Event event;
     SDL_PumpEvents();
     while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, notices) > 0) {

@@ -20,10 +20,11 @@ class SdlSession {
     SDL_Surface* screen;
 };
 
-// Drops the notices the window queued about itself (focus, exposure, size), which no screen
-// handles. sdl12-compat sends a burst of them whenever it opens or changes the window; classic
-// SDL's dummy driver sends none. Tests that count the passes until their own posted event is
-// handled drop them first, so they count the same on both.
-void DropWindowNotices();
+// Drops the events the window queued by itself: notices of focus, exposure and size, and the
+// pointer's moves. sdl12-compat sends a burst of them whenever it opens or changes the window
+// (the pointer "moves" when the window goes full screen and back); classic SDL's dummy driver
+// sends none. Tests post every move they want themselves and count the passes until their own
+// event is handled, so they drop these first and count the same on both.
+void DropWindowEvents();
 
 #endif
