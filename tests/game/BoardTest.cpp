@@ -75,24 +75,6 @@ TEST_F(BoardTest, HomeStretchRunsSixSquaresToTheCentreAndTheStartLiesTwoAfterThe
     EXPECT_EQ(nullptr, path.MakeHomeStretch(0, 0, -1));
 }
 
-// Memory can run out at any allocation of the path: what was made before is freed, the failure
-// reaches the caller, and every allocation was tried once the path builds whole.
-TEST(PathControl, RunningOutOfMemoryAnywhereLeavesNothingBehind) {
-    long allocations = 0;
-    for (;; ++allocations) {
-        FailAllocationAfter(allocations);
-        try {
-            PathControl path;
-            if (!AllocationFailed()) break;
-            ADD_FAILURE() << "failure at allocation " << allocations << " was swallowed";
-        } catch (const std::bad_alloc&) {
-        }
-        ASSERT_EQ(0, SurfaceCount) << "after a failure at allocation " << allocations;
-    }
-    FailAllocationAfter(-1);
-    EXPECT_EQ(5 + PathControl::TrackLength + 4 * 6, allocations);
-}
-
 // The board covers exactly its 491 pixels; a drag keeps the grab offset, may leave the window
 // and ends on any release; a second press while dragging changes nothing.
 TEST_F(BoardTest, BoardIsDraggedByThePointWhereItWasGrabbed) {

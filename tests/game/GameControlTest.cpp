@@ -4,13 +4,13 @@
 #include <string>
 #include <vector>
 
-#include "GameTable.h"
 #include "SDL_Engine/MersenneTwister.h"
 #include "game/GameMessages.h"
 #include "game/GameRecord.h"
 #include "game/LudoPiece.h"
 #include "game/PathNode.h"
 #include "support/FakeClock.h"
+#include "support/GameTable.h"
 #include "support/SdlSession.h"
 
 namespace {
@@ -210,7 +210,7 @@ TEST_F(GameControlTest, LonePlayerTakesEveryTurnAndThenGameOverIsPostedOnEveryUp
 }
 
 TEST_F(GameControlTest, WithoutPlayersTheGameIsOverAtOnceAndNothingBreaks) {
-    std::vector<LudoPlayer*> nobody;
+    PlayerList nobody;
     GameConsole console;
     GameControl control(&nobody, &console);
     control.ThrowDice();

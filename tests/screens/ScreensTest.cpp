@@ -150,7 +150,7 @@ TEST_P(SetupStart, BuildsOnePlayerPerTakenSeatOrNothing) {
     ASSERT_NE(nullptr, game);
     ASSERT_EQ(setup.playing.size(), game->GetPlayers().size());
     for (std::size_t i = 0; i < setup.playing.size(); ++i) {
-        LudoPlayer* player = game->GetPlayers()[i];
+        LudoPlayer* player = game->GetPlayers()[i].get();
         const Seat& seat = setup.seats[setup.playing[i]];
         EXPECT_EQ(setup.playing[i], player->GetColour());
         EXPECT_EQ(seat.name, player->GetName());
