@@ -15,7 +15,6 @@
 #include "SDL_Engine/SDL_Button.h"
 #include "SDL_Engine/SDL_CheckBox.h"
 #include "SDL_Engine/SDL_CheckBoxList.h"
-#include "SDL_Engine/SDL_Exception.h"
 #include "SDL_Engine/SDL_Menu.h"
 #include "SDL_Engine/SDL_TextBox.h"
 #include "SDL_Engine/SurfaceHolder.h"
@@ -311,24 +310,6 @@ TEST_F(Widgets, CheckBoxListKeepsOneEntryCheckedAndLinesBoxesUpRightOfTheWidestL
     EXPECT_EQ(10 + GetTextWidth(&font, "A much wider label ") + 5, list->GetBox(0)->GetX());
     list->Draw(nullptr);
     list.reset();
-    EXPECT_EQ(before, Counts());
-}
-
-TEST_F(Widgets, FontsAndPicturesAreFreedWithTheWidgetOrWhenItCannotBeMade) {
-    const std::string box = Frames(10, 10, {Rgb(1, 0, 0), Rgb(2, 0, 0)});
-    const auto before = Counts();
-    EXPECT_THROW(SDL_CheckBoxList("no/such/font.ttf", box, 21, 0, 0, 10, 10), SDL_Exception);
-    EXPECT_THROW(SDL_TextBox("Name: ", "no/such/font.ttf", 21, 15, 0, 0), SDL_Exception);
-    EXPECT_THROW(SDL_Button("no/such/picture.png", 0, 0, 10, 10, 1), SDL_Exception);
-    EXPECT_EQ(before, Counts());
-    {
-        const SDL_TextBox made("Name: ", FontFile, 21, 15, 0, 0);
-        EXPECT_EQ(SDL_TextBox::BoxWidth, made.GetWidth());
-        cMenu list = ThreeEntries();
-        SDL_Menu menu(&list, std::make_unique<FontHolder>(FontFile, 24), Black, Black);
-        menu.Draw(nullptr);
-        EXPECT_EQ(std::make_pair(before.first + 1, before.second + 2), Counts());
-    }
     EXPECT_EQ(before, Counts());
 }
 

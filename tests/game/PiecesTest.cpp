@@ -5,7 +5,6 @@
 #include <set>
 
 #include "SDL_Engine/MersenneTwister.h"
-#include "SDL_Engine/ResourceCounters.h"
 #include "SDL_Engine/SDL_Exception.h"
 #include "game/ComputerPlayer.h"
 #include "game/GameBoard.h"
@@ -206,18 +205,6 @@ TEST_F(PiecesTest, OutOfRangePiecesAndStepsAreRefusedAndUnknownColoursThrow) {
     red.Draw(nullptr);
     EXPECT_THROW(LudoPlayer(&board, 4, "Nobody"), SDL_Exception);
     EXPECT_THROW(LudoPlayer(&board, -1, "Nobody"), SDL_Exception);
-}
-
-TEST(PiecesLifetime, BoardAndPlayerFreeWhatTheyMade) {
-    SdlSession sdl;
-    const int before = SurfaceCount;
-    auto board = std::make_unique<GameBoard>();
-    EXPECT_EQ(before + 6, SurfaceCount);  // the picture and five square pictures
-    auto player = std::make_unique<LudoPlayer>(board.get(), 1, "Rolf");
-    EXPECT_EQ(before + 7, SurfaceCount);
-    player.reset();
-    board.reset();
-    EXPECT_EQ(before, SurfaceCount);
 }
 
 // Finishing, capturing on the destination, or entering with a capture.

@@ -76,15 +76,17 @@ TEST_P(OutOfMemory, AtAnyAllocationLeavesNothingBehind) {
     for (long allocations = 0;; ++allocations) {
         const long before = LiveAllocations();
         FailAllocationAfter(allocations);
+        bool whole = false;
         try {
             GetParam().make();
-            if (!AllocationFailed()) break;
-            ADD_FAILURE() << "the failure at allocation " << allocations << " was swallowed";
+            whole = !AllocationFailed();
+            EXPECT_TRUE(whole) << "the failure at allocation " << allocations << " was swallowed";
         } catch (const std::bad_alloc&) {
         }
         FailAllocationAfter(-1);
-        ASSERT_EQ(before, LiveAllocations()) << "after a failure at allocation " << allocations;
-        ASSERT_EQ(NoneLive, LiveResources()) << "after a failure at allocation " << allocations;
+        ASSERT_EQ(before, LiveAllocations()) << "failing at allocation " << allocations;
+        ASSERT_EQ(NoneLive, LiveResources()) << "failing at allocation " << allocations;
+        if (whole) break;
     }
 }
 
