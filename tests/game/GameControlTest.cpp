@@ -228,6 +228,10 @@ struct NextCase {
     unsigned next;
 };
 
+void PrintTo(const NextCase& c, std::ostream* os) {
+    *os << "from " << c.seat << " to " << c.next << ", " << c.finished.size() << " home";
+}
+
 class NextPlayerTest : public GameControlTest, public testing::WithParamInterface<NextCase> {};
 
 TEST_P(NextPlayerTest, TurnGoesToTheNextSeatStillPlayingAndNeverSearchesForEver) {

@@ -28,6 +28,10 @@ struct FadeCase {
     Uint32 stall;  // a pause of the updates after the first
 };
 
+void PrintTo(const FadeCase& c, std::ostream* out) {
+    *out << "start " << c.start << ", stall " << c.stall;
+}
+
 class SplashPicture : public testing::TestWithParam<FadeCase> {};
 
 // Whatever the tick count at the start (including 0, past the signed range and just before the
