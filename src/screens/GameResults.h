@@ -12,7 +12,7 @@
 // The end of a game: the players in finishing order and the time played, drawn once.
 class GameResults final : public SDL_GameState {
   public:
-    static const int kMainMenuCode = 3;
+    static constexpr int kMainMenuCode = 3;
 
     // "Total Time: hh:mm:ss" for a play time in milliseconds.
     static std::string FormatTime(Uint32 playTime);

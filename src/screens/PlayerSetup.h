@@ -14,7 +14,7 @@
 // The seats of the next game: a name and Human or Computer for each colour, then Start.
 class PlayerSetup final : public SDL_GameState {
   public:
-    static const int kStartCode = 2;
+    static constexpr int kStartCode = 2;
 
     PlayerSetup();
 

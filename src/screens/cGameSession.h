@@ -15,8 +15,8 @@
 // throw button.
 class cGameSession final : public SDL_GameState {
   public:
-    static const int kThrowCode = 1;
-    static const int kGameOverCode = 670;
+    static constexpr int kThrowCode = 1;
+    static constexpr int kGameOverCode = 670;
 
     explicit cGameSession(const std::vector<PlayerInfo>& seats);
 

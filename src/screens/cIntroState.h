@@ -11,7 +11,7 @@
 class cIntroState final : public SDL_GameState {
   public:
     // The user event code that tells the intro its last picture has gone.
-    static const int kIntroFinished = 301;
+    static constexpr int kIntroFinished = 301;
 
     cIntroState() = default;
 
