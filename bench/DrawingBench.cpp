@@ -18,45 +18,43 @@ class DrawingBench {
         canvas = CreateFilledSurface(600, 600, 0, 0, 0);
     }
     ~DrawingBench() {
-        SDL_FreeSurface(canvas);
+        canvas.reset();
         SDL_Quit();
     }
 
-    SDL_Surface* canvas;  // owned
+    SurfacePtr canvas;
 };
 
 void BM_DrawLineAcrossTheScreen(benchmark::State& state) {
     DrawingBench bench;
-    for (auto _ : state) DrawLine(bench.canvas, 0xFFFFFF, 0, 0, 599, 433);
+    for (auto _ : state) DrawLine(bench.canvas.get(), 0xFFFFFF, 0, 0, 599, 433);
 }
 BENCHMARK(BM_DrawLineAcrossTheScreen)->Unit(benchmark::kMicrosecond);
 
 // About the size of the board's largest triangles.
 void BM_FillTriangle(benchmark::State& state) {
     DrawingBench bench;
-    for (auto _ : state) FillTriangle(bench.canvas, 100, 100, 340, 220, 100, 340, 255, 0, 0);
+    for (auto _ : state) FillTriangle(bench.canvas.get(), 100, 100, 340, 220, 100, 340, 255, 0, 0);
 }
 BENCHMARK(BM_FillTriangle)->Unit(benchmark::kMicrosecond);
 
 void BM_FillCircle(benchmark::State& state) {
     DrawingBench bench;
-    for (auto _ : state) FillCircle(bench.canvas, 300, 300, 20, 0, 128, 255);
+    for (auto _ : state) FillCircle(bench.canvas.get(), 300, 300, 20, 0, 128, 255);
 }
 BENCHMARK(BM_FillCircle)->Unit(benchmark::kMicrosecond);
 
 void BM_ScaleSurfaceDouble(benchmark::State& state) {
     DrawingBench bench;
-    SDL_Surface* source = CreateFilledSurface(64, 64, 10, 20, 30);
-    for (auto _ : state) SDL_FreeSurface(ScaleSurface(source, 128, 128));
-    SDL_FreeSurface(source);
+    SurfacePtr source = CreateFilledSurface(64, 64, 10, 20, 30);
+    for (auto _ : state) ScaleSurface(source.get(), 128, 128);
 }
 BENCHMARK(BM_ScaleSurfaceDouble)->Unit(benchmark::kMicrosecond);
 
 void BM_BlendSurfaceAverage(benchmark::State& state) {
     DrawingBench bench;
-    SDL_Surface* source = CreateFilledSurface(100, 100, 10, 20, 30);
-    for (auto _ : state) BlendSurface(bench.canvas, source, 250, 250, 0);
-    SDL_FreeSurface(source);
+    SurfacePtr source = CreateFilledSurface(100, 100, 10, 20, 30);
+    for (auto _ : state) BlendSurface(bench.canvas.get(), source.get(), 250, 250, 0);
 }
 BENCHMARK(BM_BlendSurfaceAverage)->Unit(benchmark::kMicrosecond);
 

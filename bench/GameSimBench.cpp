@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "game/WholeGame.h"
 #include "support/SdlSession.h"
+#include "support/WholeGame.h"
 
 namespace {
 

@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include <fstream>
+#include <memory>
 
 #include "SDL_Engine/FontHolder.h"
 #include "SDL_Engine/SDL_Menu.h"
@@ -26,7 +27,7 @@ void BM_MenuDraw(benchmark::State& state) {
         list.AddItem(101, "Options");
         list.AddItem(102, "Exit");
         const SDL_Color panel = {255, 255, 255, 0}, text = {102, 154, 246, 0};
-        SDL_Menu menu(&list, new FontHolder(FontFile, 24), panel, text);
+        SDL_Menu menu(&list, std::make_unique<FontHolder>(FontFile, 24), panel, text);
         for (auto _ : state) {
             menu.Draw(screen);
             benchmark::DoNotOptimize(screen->pixels);

@@ -12,6 +12,7 @@
 #include "SDL_Engine/Drawing.h"
 #include "SDL_Engine/SurfaceHolder.h"
 #include "SDL_Engine/TunnelEffect.h"
+#include "support/TempFiles.h"
 
 namespace {
 
@@ -28,27 +29,23 @@ class TunnelBench {
         texture = MenuTexture;
         if (access(MenuTexture, R_OK) != 0) texture = MakeTexture();
     }
-    ~TunnelBench() {
-        if (!generated.empty()) std::remove(generated.c_str());
-        SDL_Quit();
-    }
+    ~TunnelBench() { SDL_Quit(); }
 
     SDL_Surface* screen;
     std::string texture;
 
   private:
     std::string MakeTexture() {
-        generated = "/tmp/tarvello_bench_texture_" + std::to_string(getpid()) + ".bmp";
-        SDL_Surface* picture = SDL_CreateRGBSurface(0, 600, 600, 32, 0xFF0000, 0xFF00, 0xFF, 0);
+        const std::string generated = folder.File("texture.bmp");
+        SurfacePtr picture(SDL_CreateRGBSurface(0, 600, 600, 32, 0xFF0000, 0xFF00, 0xFF, 0));
         for (int y = 0; y < 600; ++y) {
-            for (int x = 0; x < 600; ++x) PutPixel(picture, x, y, (x ^ y) * 0x010203u);
+            for (int x = 0; x < 600; ++x) PutPixel(picture.get(), x, y, (x ^ y) * 0x010203u);
         }
-        SDL_SaveBMP(picture, generated.c_str());
-        SDL_FreeSurface(picture);
+        SDL_SaveBMP(picture.get(), generated.c_str());
         return generated;
     }
 
-    std::string generated;
+    TempFolder folder;
 };
 
 // Each frame 20 ms after the last, as the game's logic steps are.
@@ -105,9 +102,8 @@ BENCHMARK(BM_TunnelBuildMenuTables)->Unit(benchmark::kMillisecond);
 void BM_TunnelTextureLoad(benchmark::State& state) {
     TunnelBench bench;
     for (auto _ : state) {
-        SDL_Surface* picture = LoadDisplayImage(bench.texture);
-        benchmark::DoNotOptimize(picture);
-        SDL_FreeSurface(picture);
+        SurfacePtr picture = LoadDisplayImage(bench.texture);
+        benchmark::DoNotOptimize(picture.get());
     }
 }
 BENCHMARK(BM_TunnelTextureLoad)->Unit(benchmark::kMillisecond);

@@ -97,19 +97,21 @@ void BlitSurface(SDL_Surface* destination, SDL_Surface* source, int x, int y, in
     Blit(destination, source, &part, x, y);
 }
 
-SDL_Surface* CreateSurface(int width, int height, Uint32 flags) {
+SurfacePtr CreateSurface(int width, int height, Uint32 flags) {
     SDL_Surface* video = SDL_GetVideoSurface();
     // SDL 1.2 takes a negative size without complaint and builds a surface that faults later.
     if (!video || width < 0 || height < 0) return nullptr;
     const SDL_PixelFormat* format = video->format;
-    return SDL_CreateRGBSurface(flags, width, height, format->BitsPerPixel, format->Rmask,
-                                format->Gmask, format->Bmask, format->Amask);
+    return SurfacePtr(SDL_CreateRGBSurface(flags, width, height, format->BitsPerPixel,
+                                           format->Rmask, format->Gmask, format->Bmask,
+                                           format->Amask));
 }
 
-SDL_Surface* CreateFilledSurface(int width, int height, Uint8 r, Uint8 g, Uint8 b) {
-    SDL_Surface* surface = CreateSurface(width, height, 0);
+SurfacePtr CreateFilledSurface(int width, int height, Uint8 r, Uint8 g, Uint8 b) {
+    SurfacePtr surface = CreateSurface(width, height, 0);
     if (!surface) return nullptr;
-    if (SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, r, g, b)) < 0) ReportError();
+    if (SDL_FillRect(surface.get(), nullptr, SDL_MapRGB(surface->format, r, g, b)) < 0)
+        ReportError();
     return surface;
 }
 
@@ -174,34 +176,22 @@ void DrawLine(SDL_Surface* surface, Uint32 pixel, int x1, int y1, int x2, int y2
     }
 }
 
-void FillFlatBottomTriangle(SDL_Surface* surface, int x1, int y1, int x2, int y2, int x3, int y3,
-                            Uint8 r, Uint8 g, Uint8 b) {
+void FillFlatTriangle(SDL_Surface* surface, FlatSide side, int x1, int y1, int x2, int y2, int x3,
+                      int y3, Uint8 r, Uint8 g, Uint8 b) {
     if (!surface || y2 == y1 || y3 != y2) return;
     Uint32 colour = SDL_MapRGB(surface->format, r, g, b);
     const int left = std::min(x2, x3), right = std::max(x2, x3);
-    const float rows = static_cast<float>(y2 - y1);
-    const float slopeL = static_cast<float>(left - x1) / rows;
-    const float slopeR = static_cast<float>(right - x1) / rows;
-    float xL = static_cast<float>(x1), xR = static_cast<float>(x1);
+    // The spans run down from the top row, whose ends are the apex or the base's.
+    const bool apexOnTop = side == FlatSide::Bottom;
+    const int top = apexOnTop ? y1 : y3, bottom = apexOnTop ? y2 : y1;
+    const int topLeft = apexOnTop ? x1 : left, topRight = apexOnTop ? x1 : right;
+    const int bottomLeft = apexOnTop ? left : x1, bottomRight = apexOnTop ? right : x1;
+    const float rows = static_cast<float>(bottom - top);
+    const float slopeL = static_cast<float>(bottomLeft - topLeft) / rows;
+    const float slopeR = static_cast<float>(bottomRight - topRight) / rows;
+    float xL = static_cast<float>(topLeft), xR = static_cast<float>(topRight);
     // Counted wider than int, so a base on the last int row still ends the loop.
-    for (long long y = y1; y <= y2; ++y) {
-        const int row = static_cast<int>(y);
-        DrawLine(surface, colour, RoundedEdge(xL), row, RoundedEdge(xR), row);
-        xL += slopeL;
-        xR += slopeR;
-    }
-}
-
-void FillFlatTopTriangle(SDL_Surface* surface, int x1, int y1, int x2, int y2, int x3, int y3,
-                         Uint8 r, Uint8 g, Uint8 b) {
-    if (!surface || y2 == y1 || y3 != y2) return;
-    Uint32 colour = SDL_MapRGB(surface->format, r, g, b);
-    const int left = std::min(x2, x3), right = std::max(x2, x3);
-    const float rows = static_cast<float>(y1 - y3);
-    const float slopeL = static_cast<float>(x1 - left) / rows;
-    const float slopeR = static_cast<float>(x1 - right) / rows;
-    float xL = static_cast<float>(left), xR = static_cast<float>(right);
-    for (long long y = y3; y <= y1; ++y) {
+    for (long long y = top; y <= bottom; ++y) {
         const int row = static_cast<int>(y);
         DrawLine(surface, colour, RoundedEdge(xL), row, RoundedEdge(xR), row);
         xL += slopeL;
@@ -216,28 +206,25 @@ void FillTriangle(SDL_Surface* surface, int x1, int y1, int x2, int y2, int x3, 
     if (y3 < y1) std::swap(x1, x3), std::swap(y1, y3);
     if (y3 < y2) std::swap(x2, x3), std::swap(y2, y3);
     if (y2 == y3) {
-        FillFlatBottomTriangle(surface, x1, y1, x2, y3, x3, y3, r, g, b);
+        FillFlatTriangle(surface, FlatSide::Bottom, x1, y1, x2, y3, x3, y3, r, g, b);
         return;
     }
     const double along = static_cast<double>(y2 - y1) * (x3 - x1) / (y3 - y1);
     const int x4 = static_cast<int>(std::trunc(x1 + along + 0.5));
-    FillFlatBottomTriangle(surface, x1, y1, x2, y2, x4, y2, r, g, b);
-    FillFlatTopTriangle(surface, x3, y3, x2, y2, x4, y2, r, g, b);
+    FillFlatTriangle(surface, FlatSide::Bottom, x1, y1, x2, y2, x4, y2, r, g, b);
+    FillFlatTriangle(surface, FlatSide::Top, x3, y3, x2, y2, x4, y2, r, g, b);
 }
 
-SDL_Surface* ScaleSurface(SDL_Surface* source, unsigned newWidth, unsigned newHeight) {
+SurfacePtr ScaleSurface(SDL_Surface* source, unsigned newWidth, unsigned newHeight) {
     if (!source || newWidth == 0 || newHeight == 0) return nullptr;
     PixelLock sourceLock(source);
     if (!sourceLock.Ok()) return nullptr;
-    SDL_Surface* result =
+    SurfacePtr result =
         CreateSurface(static_cast<int>(newWidth), static_cast<int>(newHeight), source->flags);
     if (!result) return nullptr;
     {
-        PixelLock resultLock(result);
-        if (!resultLock.Ok()) {
-            SDL_FreeSurface(result);
-            return nullptr;
-        }
+        PixelLock resultLock(result.get());
+        if (!resultLock.Ok()) return nullptr;
         const double fx = static_cast<double>(newWidth) / source->w;
         const double fy = static_cast<double>(newHeight) / source->h;
         for (int y = 0; y < source->h; ++y) {
@@ -246,7 +233,7 @@ SDL_Surface* ScaleSurface(SDL_Surface* source, unsigned newWidth, unsigned newHe
                 const Uint32 p = GetPixel(source, x, y);
                 const int left = static_cast<int>(fx * x);
                 for (int oy = 0; oy < fy; ++oy) {
-                    for (int ox = 0; ox < fx; ++ox) PutPixel(result, left + ox, top + oy, p);
+                    for (int ox = 0; ox < fx; ++ox) PutPixel(result.get(), left + ox, top + oy, p);
                 }
             }
         }

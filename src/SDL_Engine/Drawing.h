@@ -3,8 +3,9 @@
 
 #include <SDL.h>
 
-// Free drawing functions on plain SDL surfaces. Surfaces they return belong to the caller, who
-// hands them to a SurfaceHolder at once. SDL failures print SDL's error on stderr and go on.
+#include "SDL_Engine/SurfacePtr.h"
+
+// Free drawing functions on plain SDL surfaces. SDL failures print SDL's error on stderr and go on.
 
 // SDL_Rect fields are 16-bit, so positions and sizes are cut to 16 bits on the way in.
 SDL_Rect MakeRect(int x, int y, int w, int h);
@@ -14,19 +15,20 @@ void BlitSurface(SDL_Surface* destination, SDL_Surface* source, int x, int y, in
                  int sw, int sh);
 
 // A surface in the screen's pixel format; null before the video mode is set.
-SDL_Surface* CreateSurface(int width, int height, Uint32 flags);
-SDL_Surface* CreateFilledSurface(int width, int height, Uint8 r, Uint8 g, Uint8 b);
+SurfacePtr CreateSurface(int width, int height, Uint32 flags);
+SurfacePtr CreateFilledSurface(int width, int height, Uint8 r, Uint8 g, Uint8 b);
 
 void FillCircle(SDL_Surface* surface, int cx, int cy, int radius, Uint8 r, Uint8 g, Uint8 b);
 // The end point (x2, y2) is left out.
 void DrawLine(SDL_Surface* surface, Uint32 pixel, int x1, int y1, int x2, int y2);
-void FillFlatBottomTriangle(SDL_Surface* surface, int x1, int y1, int x2, int y2, int x3, int y3,
-                            Uint8 r, Uint8 g, Uint8 b);
-void FillFlatTopTriangle(SDL_Surface* surface, int x1, int y1, int x2, int y2, int x3, int y3,
-                         Uint8 r, Uint8 g, Uint8 b);
+// Which side of a flat triangle is level: the base (x2, y2)-(x3, y3) lies below the apex (x1, y1)
+// or above it. A base that is not level, or lies on the other side, fills nothing.
+enum class FlatSide { Bottom, Top };
+void FillFlatTriangle(SDL_Surface* surface, FlatSide side, int x1, int y1, int x2, int y2, int x3,
+                      int y3, Uint8 r, Uint8 g, Uint8 b);
 void FillTriangle(SDL_Surface* surface, int x1, int y1, int x2, int y2, int x3, int y3, Uint8 r,
                   Uint8 g, Uint8 b);
-SDL_Surface* ScaleSurface(SDL_Surface* source, unsigned newWidth, unsigned newHeight);
+SurfacePtr ScaleSurface(SDL_Surface* source, unsigned newWidth, unsigned newHeight);
 // mode 0 average, 1 multiply, 2 add; anything else writes 0.
 void BlendSurface(SDL_Surface* destination, SDL_Surface* source, int x, int y, int mode);
 // flags bit 1 multiply, else bit 2 add, else 0.

@@ -1,14 +1,14 @@
 #ifndef TARVELLO_SDL_CHECK_BOX_LIST_H
 #define TARVELLO_SDL_CHECK_BOX_LIST_H
 
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "SDL_Engine/FontHolder.h"
+#include "SDL_Engine/SDL_CheckBox.h"
 #include "SDL_Engine/SDL_Widget.h"
 #include "SDL_Engine/TextCache.h"
-
-class FontHolder;
-class SDL_CheckBox;
 
 // A column of labelled check boxes of which at most one is checked; each carries a value.
 // The widget's position is the top-left of the labels, its size that of one box.
@@ -18,7 +18,6 @@ class SDL_CheckBoxList : public SDL_Widget {
     // when either cannot be loaded.
     SDL_CheckBoxList(const std::string& fontFile, const std::string& pictureFile, int fontSize,
                      int x, int y, int width, int height);
-    ~SDL_CheckBoxList() override;
 
     void AddItem(const std::string& label, int value);
     // The value of the first checked entry; -1 when none is checked.
@@ -35,7 +34,7 @@ class SDL_CheckBoxList : public SDL_Widget {
 
   private:
     struct Entry {
-        SDL_CheckBox* box;  // owned by the entry
+        std::unique_ptr<SDL_CheckBox> box;
         std::string label;
         int value;
     };
@@ -43,9 +42,9 @@ class SDL_CheckBoxList : public SDL_Widget {
     void Layout();
 
     int rowHeight;
-    FontHolder* font;  // owned
+    std::unique_ptr<FontHolder> font;
     TextCache labels;
-    std::vector<Entry*> entries;  // owned
+    std::vector<Entry> entries;
 };
 
 #endif

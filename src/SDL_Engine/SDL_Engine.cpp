@@ -6,15 +6,17 @@
 #include <cstdio>
 #include <cstdlib>
 #include <typeinfo>
+#include <utility>
 
 #include "SDL_Engine/Clock.h"
 #include "SDL_Engine/ResourceCounters.h"
 #include "SDL_Engine/SDL_Exception.h"
-#include "SDL_Engine/SDL_GameState.h"
 
 int ExitCode = 0;
 
 namespace {
+// Not a unique_ptr: a fatal error ends the program at once, without the shutdown an owner would
+// run at exit.
 SDL_Engine* instance = nullptr;
 
 const int kWidth = 600;
@@ -90,7 +92,7 @@ void SDL_Engine::Init() {
 
 SDL_Engine::~SDL_Engine() {
     Line("SDL_Engine: Shutting down SDL_Engine");
-    while (!states.empty()) RemoveTopState();
+    while (!states.empty()) states.pop_back();
     Line("SDL_Engine: Shutting down SDL_TTF");
     TTF_Quit();
     Line("SDL_Engine: Shutting down SDL_Mixer");
@@ -144,7 +146,7 @@ bool SDL_Engine::StepDue() const { return static_cast<Sint32>(timer.now - timer.
 
 void SDL_Engine::Dispatch(SDL_Event* event) {
     if (states.empty()) return;
-    SDL_GameState* top = states.back();
+    SDL_GameState* top = states.back().get();
     switch (event->type) {
         case SDL_KEYDOWN:
             top->HandleKeyDown(event);
@@ -170,52 +172,39 @@ void SDL_Engine::Dispatch(SDL_Event* event) {
     }
 }
 
+void SDL_Engine::CleanupAndDelete::operator()(SDL_GameState* state) const {
+    state->Cleanup();
+    delete state;
+}
+
+// A state whose Init raises, or a refused one that never reaches the stack, leaves with its guard.
 void SDL_Engine::PushState(SDL_GameState* state) {
     std::printf("---SDL_Engine::PushState(%s)\n", typeid(*state).name());
-    if (!StartState(state)) Quit(4);
+    StatePtr started(state);
+    if (!started->Init()) Quit(4);
     if (!states.empty()) states.back()->Pause();
-    states.push_back(state);
+    states.push_back(std::move(started));
 }
 
 void SDL_Engine::ChangeState(SDL_GameState* state) {
     std::printf("---SDL_Engine::ChangeState(%s)\n", typeid(*state).name());
-    if (!StartState(state)) {
+    StatePtr started(state);
+    if (!started->Init()) {
         Quit(4);
-        // Refused states never reach the stack, so nobody else would ever delete this one.
-        state->Cleanup();
-        delete state;
         return;
     }
-    while (!states.empty()) RemoveTopState();
-    states.push_back(state);
-}
-
-bool SDL_Engine::StartState(SDL_GameState* state) {
-    try {
-        return state->Init();
-    } catch (...) {
-        // The state never reached the stack, so nobody else would free what it loaded so far.
-        state->Cleanup();
-        delete state;
-        throw;
-    }
+    while (!states.empty()) states.pop_back();
+    states.push_back(std::move(started));
 }
 
 void SDL_Engine::PopState() {
     Line("---SDL_Engine::PopState()");
-    if (!states.empty()) RemoveTopState();
+    if (!states.empty()) states.pop_back();
     if (states.empty()) {
         Quit(0);
     } else {
         states.back()->Resume();
     }
-}
-
-void SDL_Engine::RemoveTopState() {
-    SDL_GameState* top = states.back();
-    top->Cleanup();
-    delete top;
-    states.pop_back();
 }
 
 void SDL_Engine::Quit(int code) {

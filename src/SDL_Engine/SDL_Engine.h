@@ -3,13 +3,13 @@
 
 #include <SDL.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "SDL_Engine/FrameTimer.h"
+#include "SDL_Engine/SDL_GameState.h"
 #include "SDL_Engine/WindowUpdater.h"
-
-class SDL_GameState;
 
 // The process exit status, set by Quit.
 extern int ExitCode;
@@ -38,11 +38,17 @@ class SDL_Engine {
 
     bool IsRunning() const { return running; }
     std::size_t StateCount() const { return states.size(); }
-    SDL_GameState* TopState() const { return states.empty() ? nullptr : states.back(); }
+    SDL_GameState* TopState() const { return states.empty() ? nullptr : states.back().get(); }
     SDL_Surface* GetScreen() const { return screen; }
     Uint32 GetVideoFlags() const { return videoFlags; }
 
   private:
+    // A state leaves as the engine lets it go: cleaned up, then deleted.
+    struct CleanupAndDelete {
+        void operator()(SDL_GameState* state) const;
+    };
+    using StatePtr = std::unique_ptr<SDL_GameState, CleanupAndDelete>;
+
     explicit SDL_Engine(const std::string& title);
     ~SDL_Engine();
 
@@ -53,9 +59,6 @@ class SDL_Engine {
     void Dispatch(SDL_Event* event);
     // True while the tick count is past the next logic step.
     bool StepDue() const;
-    // Runs the state's Init; a state whose Init raises is freed before the error goes on.
-    bool StartState(SDL_GameState* state);
-    void RemoveTopState();
 
     bool running;
     Uint32 startTime;
@@ -64,7 +67,7 @@ class SDL_Engine {
     Uint32 videoFlags;
     SDL_Surface* screen;  // owned by SDL
     std::string title;
-    std::vector<SDL_GameState*> states;  // owned; the last is the top
+    std::vector<StatePtr> states;  // the last is the top
 };
 
 #endif

@@ -1,7 +1,6 @@
 #include "SDL_Engine/SDL_GameState.h"
 
 #include "SDL_Engine/Clock.h"
-#include "SDL_Engine/SurfaceHolder.h"
 
 namespace {
 Uint32 nextRevealTime = 0;
@@ -11,16 +10,23 @@ Uint32 SDL_GameState::NextRevealTime() { return nextRevealTime; }
 
 void SDL_GameState::SetNextRevealTime(Uint32 ticks) { nextRevealTime = ticks; }
 
-SDL_GameState::SDL_GameState() : background(nullptr) {
+SDL_GameState::SDL_GameState() {
     openRect.x = 300;
     openRect.y = 300;
     openRect.w = 0;
     openRect.h = 0;
 }
 
-SDL_GameState::~SDL_GameState() {
-    delete background;
-    background = nullptr;
+void SDL_GameState::HandleMouseMotion(SDL_Event* event) {
+    widgets.MouseMove(event->motion.x, event->motion.y);
+}
+
+void SDL_GameState::HandleMouseButtonUp(SDL_Event* event) {
+    widgets.MouseUp(event->button.x, event->button.y);
+}
+
+void SDL_GameState::HandleMouseButtonDown(SDL_Event* event) {
+    widgets.MouseDown(event->button.x, event->button.y);
 }
 
 void SDL_GameState::Draw(SDL_Surface* screen) {

@@ -3,17 +3,18 @@
 
 #include <SDL.h>
 
-#include "SDL_Engine/FrameKey.h"
-#include "SDL_Engine/WidgetList.h"
+#include <memory>
 
-class SurfaceHolder;
+#include "SDL_Engine/FrameKey.h"
+#include "SDL_Engine/SurfaceHolder.h"
+#include "SDL_Engine/WidgetList.h"
 
 // The base of every screen. The engine owns each state it is given and calls these operations
 // only while the state is on top of the stack.
 class SDL_GameState {
   public:
     SDL_GameState();
-    virtual ~SDL_GameState();
+    virtual ~SDL_GameState() = default;
 
     SDL_GameState(const SDL_GameState&) = delete;
     SDL_GameState& operator=(const SDL_GameState&) = delete;
@@ -25,9 +26,10 @@ class SDL_GameState {
     virtual void Resume() {}
     virtual void HandleKeyDown(SDL_Event*) {}
     virtual void HandleKeyUp(SDL_Event*) {}
-    virtual void HandleMouseMotion(SDL_Event*) {}
-    virtual void HandleMouseButtonUp(SDL_Event*) {}
-    virtual void HandleMouseButtonDown(SDL_Event*) {}
+    // The pointer's events go to the screen's widgets.
+    virtual void HandleMouseMotion(SDL_Event* event);
+    virtual void HandleMouseButtonUp(SDL_Event* event);
+    virtual void HandleMouseButtonDown(SDL_Event* event);
     virtual void HandleUserEvent(SDL_Event*) {}
     virtual void Update() {}
     // The opening reveal: the screen opens from its centre over about 20 frames.
@@ -48,7 +50,7 @@ class SDL_GameState {
     void ForgetLastFrame() { lastScreen = nullptr; }
 
     SDL_Rect openRect;
-    SurfaceHolder* background;  // owned, may be null
+    std::unique_ptr<SurfaceHolder> background;  // may be null
     WidgetList widgets;
 
   private:

@@ -1,9 +1,9 @@
 #include "SDL_Engine/SDL_Menu.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "SDL_Engine/Drawing.h"
-#include "SDL_Engine/FontHolder.h"
 #include "SDL_Engine/Text.h"
 #include "SDL_Engine/cMenu.h"
 
@@ -14,26 +14,21 @@ void FillRect(SDL_Surface* screen, int x, int y, int w, int h, Uint8 r, Uint8 g,
 }
 }  // namespace
 
-SDL_Menu::SDL_Menu(cMenu* list, FontHolder* font, SDL_Color panel, SDL_Color text)
-    : MenuControl(list), panelColour(panel), textColour(text), font(font) {}
-
-SDL_Menu::~SDL_Menu() {
-    delete font;
-    font = nullptr;
-}
+SDL_Menu::SDL_Menu(cMenu* list, std::unique_ptr<FontHolder> font, SDL_Color panel, SDL_Color text)
+    : MenuControl(list), panelColour(panel), textColour(text), font(std::move(font)) {}
 
 int SDL_Menu::GetMaxWidth(cMenu* list) {
     int widest = 0;
     const unsigned count = list ? list->Size() : 0;
     for (unsigned i = 0; i < count; ++i) {
-        widest = std::max(widest, GetTextWidth(font, list->At(i).GetText()));
+        widest = std::max(widest, GetTextWidth(font.get(), list->At(i).GetText()));
     }
     return widest;
 }
 
 int SDL_Menu::GetHeight(cMenu* list) {
     const int count = list ? static_cast<int>(list->Size()) : 0;
-    return count * GetLineSkip(font);
+    return count * GetLineSkip(font.get());
 }
 
 void SDL_Menu::Draw(SDL_Surface* screen) {
@@ -57,15 +52,15 @@ void SDL_Menu::DrawPanel(SDL_Surface* screen, int maxWidth, int height) {
 }
 
 void SDL_Menu::DrawEntries(SDL_Surface* screen, int height) {
-    const int skip = GetLineSkip(font);
+    const int skip = GetLineSkip(font.get());
     const unsigned count = currentList ? currentList->Size() : 0;
     int y = (600 - height) >> 1;
     for (unsigned i = 0; i < count; ++i) {
         const std::string text = currentList->At(i).GetText();
-        const int w = GetTextWidth(font, text);
+        const int w = GetTextWidth(font.get(), text);
         const int x = (600 - w) >> 1;
         if (i == selected) FillRect(screen, x, y, w, skip, 235, 241, 254);
-        texts.Draw(font, screen, textColour, x, y, text);
+        texts.Draw(font.get(), screen, textColour, x, y, text);
         y += skip;
     }
 }

@@ -3,17 +3,17 @@
 
 #include <SDL.h>
 
+#include <memory>
+
+#include "SDL_Engine/FontHolder.h"
 #include "SDL_Engine/MenuControl.h"
 #include "SDL_Engine/TextCache.h"
-
-class FontHolder;
 
 // A menu drawn as a framed panel with a shadow in the middle of a 600 by 600 screen.
 class SDL_Menu : public MenuControl {
   public:
-    // Takes ownership of font. The text colour also paints the panel's frame.
-    SDL_Menu(cMenu* list, FontHolder* font, SDL_Color panel, SDL_Color text);
-    ~SDL_Menu() override;
+    // The text colour also paints the panel's frame.
+    SDL_Menu(cMenu* list, std::unique_ptr<FontHolder> font, SDL_Color panel, SDL_Color text);
 
     SDL_Menu(const SDL_Menu&) = delete;
     SDL_Menu& operator=(const SDL_Menu&) = delete;
@@ -29,8 +29,8 @@ class SDL_Menu : public MenuControl {
 
     SDL_Color panelColour;
     SDL_Color textColour;
-    FontHolder* font;  // owned
-    TextCache texts;   // the entries, rendered once
+    std::unique_ptr<FontHolder> font;
+    TextCache texts;  // the entries, rendered once
 };
 
 #endif

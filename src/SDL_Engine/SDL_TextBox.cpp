@@ -1,9 +1,9 @@
 #include "SDL_Engine/SDL_TextBox.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "SDL_Engine/Drawing.h"
-#include "SDL_Engine/FontHolder.h"
 #include "SDL_Engine/FrameKey.h"
 #include "SDL_Engine/SurfaceHolder.h"
 #include "SDL_Engine/Text.h"
@@ -42,35 +42,30 @@ char TypedCharacter(SDLKey sym, SDLMod mod) {
     }
     return 0;
 }
+
+// The white box with a black frame one pixel wide.
+std::unique_ptr<SurfaceHolder> BoxPicture(int height) {
+    auto box = std::make_unique<SurfaceHolder>(
+        SurfacePtr(SDL_CreateRGBSurface(0, SDL_TextBox::BoxWidth, height, 32, 0, 0, 0, 0)));
+    SDL_Rect inside = {1, 1, SDL_TextBox::BoxWidth - 2, static_cast<Uint16>(height - 2)};
+    box->Fill(&inside, 255, 255, 255);
+    return box;
+}
 }  // namespace
 
 SDL_TextBox::SDL_TextBox(const std::string& label, const std::string& fontFile, int fontSize,
                          int maxLength, int x, int y)
-    : SDL_Widget(static_cast<SurfaceHolder*>(nullptr), x, y, BoxWidth, 0),
-      font(new FontHolder(fontFile, fontSize)),
-      focused(false),
-      labelWidth(0),
-      maxLength(static_cast<unsigned>(maxLength)),
-      label(label) {
-    height = GetLineSkip(font) + 2;
-    labelWidth = GetTextWidth(font, label);
-    try {
-        image = new SurfaceHolder(SDL_CreateRGBSurface(0, BoxWidth, height, 32, 0, 0, 0, 0));
-    } catch (...) {
-        // The destructor does not run for a half-made box, so the font goes here.
-        delete font;
-        throw;
-    }
-    SDL_Rect inside = {1, 1, BoxWidth - 2, static_cast<Uint16>(height - 2)};
-    image->Fill(&inside, 255, 255, 255);
-}
+    : SDL_TextBox(label, std::make_unique<FontHolder>(fontFile, fontSize), maxLength, x, y) {}
 
-SDL_TextBox::~SDL_TextBox() {
-    delete font;
-    font = nullptr;
-    delete image;
-    image = nullptr;
-}
+SDL_TextBox::SDL_TextBox(const std::string& label, std::unique_ptr<FontHolder> opened,
+                         int maxLength, int x, int y)
+    : SDL_Widget(BoxPicture(GetLineSkip(opened.get()) + 2), x, y, BoxWidth,
+                 GetLineSkip(opened.get()) + 2),
+      font(std::move(opened)),
+      focused(false),
+      labelWidth(GetTextWidth(font.get(), label)),
+      maxLength(static_cast<unsigned>(maxLength)),
+      label(label) {}
 
 bool SDL_TextBox::OnMouseMove(int px, int py) {
     const int left = x + labelWidth;
@@ -95,7 +90,7 @@ void SDL_TextBox::OnKeyDown(SDL_keysym key) {
 
 void SDL_TextBox::Draw(SDL_Surface* screen) {
     if (!screen) return;
-    labelText.Draw(font, screen, Black, x, y, label);
+    labelText.Draw(font.get(), screen, Black, x, y, label);
     if (image) image->DrawOn(screen, x + labelWidth, y);
     if (!text.empty()) DrawTypedText(screen);
 }
@@ -104,8 +99,8 @@ void SDL_TextBox::Draw(SDL_Surface* screen) {
 void SDL_TextBox::DrawTypedText(SDL_Surface* screen) {
     SDL_Rect inside = MakeRect(x + labelWidth + 1, y + 1, width - 2, height - 2);
     SDL_SetClipRect(screen, &inside);
-    const int shown = std::max(width, GetTextWidth(font, text));
-    DrawText(font, screen, Black, x + labelWidth + width - shown + 1, y + 1, text);
+    const int shown = std::max(width, GetTextWidth(font.get(), text));
+    DrawText(font.get(), screen, Black, x + labelWidth + width - shown + 1, y + 1, text);
     SDL_SetClipRect(screen, nullptr);
 }
 

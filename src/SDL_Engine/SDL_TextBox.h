@@ -1,23 +1,22 @@
 #ifndef TARVELLO_SDL_TEXT_BOX_H
 #define TARVELLO_SDL_TEXT_BOX_H
 
+#include <memory>
 #include <string>
 
+#include "SDL_Engine/FontHolder.h"
 #include "SDL_Engine/SDL_Widget.h"
 #include "SDL_Engine/TextCache.h"
-
-class FontHolder;
 
 // A one-line text entry with a label in front. A press on the box gives it the keyboard, a
 // press anywhere else takes it away; keys are read as a US keyboard.
 class SDL_TextBox : public SDL_Widget {
   public:
-    static const int BoxWidth = 152;
+    static constexpr int BoxWidth = 152;
 
     // Opens the font and makes the white box picture; raises SDL_Exception when it cannot.
     SDL_TextBox(const std::string& label, const std::string& fontFile, int fontSize, int maxLength,
                 int x, int y);
-    ~SDL_TextBox() override;
 
     // The box only, not the label.
     bool OnMouseMove(int x, int y) override;
@@ -35,9 +34,11 @@ class SDL_TextBox : public SDL_Widget {
     int GetLabelWidth() const { return labelWidth; }
 
   private:
+    SDL_TextBox(const std::string& label, std::unique_ptr<FontHolder> font, int maxLength, int x,
+                int y);
     void DrawTypedText(SDL_Surface* screen);
 
-    FontHolder* font;  // owned
+    std::unique_ptr<FontHolder> font;
     TextCache labelText;
     bool focused;
     int labelWidth;

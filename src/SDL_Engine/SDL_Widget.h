@@ -3,16 +3,20 @@
 
 #include <SDL.h>
 
+#include <memory>
 #include <string>
 
+#include "SDL_Engine/SurfaceHolder.h"
+
 class FrameKey;
-class SurfaceHolder;
 
 // A mouse-driven control: a rectangle on the screen with a picture.
 class SDL_Widget {
   public:
     // Shares a picture that belongs to someone else (may be null).
-    SDL_Widget(SurfaceHolder* image, int x, int y, int width, int height);
+    SDL_Widget(SurfaceHolder* shared, int x, int y, int width, int height);
+    // Draws with a picture of its own (may be null).
+    SDL_Widget(std::unique_ptr<SurfaceHolder> own, int x, int y, int width, int height);
     // Loads its own picture from file; raises SDL_Exception when it cannot.
     SDL_Widget(const std::string& file, int x, int y, int width, int height);
 
@@ -27,7 +31,7 @@ class SDL_Widget {
     virtual void Draw(SDL_Surface* screen) = 0;
     // Adds what Draw shows that can change: two equal keys draw the same pixels.
     virtual void AddToKey(FrameKey& key) const = 0;
-    virtual ~SDL_Widget();
+    virtual ~SDL_Widget() = default;
 
     void SetX(int newX) { x = newX; }
     void SetY(int newY) { y = newY; }
@@ -37,10 +41,10 @@ class SDL_Widget {
     int GetHeight() const { return height; }
 
   protected:
-    int ownsImage;
     int x, y;
     int width, height;
-    SurfaceHolder* image;  // owned when ownsImage is 1, else shared
+    std::unique_ptr<SurfaceHolder> ownImage;
+    SurfaceHolder* image;  // borrowed: ownImage, or a picture someone else keeps
 };
 
 #endif

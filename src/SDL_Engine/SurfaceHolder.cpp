@@ -2,6 +2,8 @@
 
 #include <SDL_image.h>
 
+#include <utility>
+
 #include "SDL_Engine/Drawing.h"
 #include "SDL_Engine/ResourceCounters.h"
 #include "SDL_Engine/SDL_Exception.h"
@@ -28,35 +30,27 @@ void BlitOpaqueAsCopy(SDL_Surface* surface) {
 }
 }  // namespace
 
-SDL_Surface* LoadDisplayImage(const std::string& path) {
+SurfacePtr LoadDisplayImage(const std::string& path) {
     // Converting to the display's format needs a display; without one SDL would crash.
     if (!SDL_GetVideoSurface()) {
         SDL_SetError("No video mode has been set");
         return nullptr;
     }
-    SDL_Surface* loaded = IMG_Load(path.c_str());
+    const SurfacePtr loaded(IMG_Load(path.c_str()));
     if (!loaded) return nullptr;
-    SDL_Surface* converted = SDL_DisplayFormatAlpha(loaded);
-    SDL_FreeSurface(loaded);
-    if (converted) BlitOpaqueAsCopy(converted);
+    SurfacePtr converted(SDL_DisplayFormatAlpha(loaded.get()));
+    if (converted) BlitOpaqueAsCopy(converted.get());
     return converted;
 }
 
-SurfaceHolder::SurfaceHolder(const std::string& path) : surface(LoadDisplayImage(path)) {
+SurfaceHolder::SurfaceHolder(const std::string& path) : SurfaceHolder(LoadDisplayImage(path)) {}
+
+SurfaceHolder::SurfaceHolder(SurfacePtr made) : surface(std::move(made)) {
     if (!surface) throw SDL_Exception(SDL_GetError());
     ++SurfaceCount;
 }
 
-SurfaceHolder::SurfaceHolder(SDL_Surface* adopted) : surface(adopted) {
-    if (!surface) throw SDL_Exception(SDL_GetError());
-    ++SurfaceCount;
-}
-
-SurfaceHolder::~SurfaceHolder() {
-    SDL_FreeSurface(surface);
-    surface = nullptr;
-    --SurfaceCount;
-}
+SurfaceHolder::~SurfaceHolder() { --SurfaceCount; }
 
 namespace {
 // A missing source or target copies nothing: some SDL 1.2 implementations crash on a null target.
@@ -76,12 +70,12 @@ SDL_Surface* Held(const SurfaceHolder* holder) { return holder ? holder->Get() :
 }  // namespace
 
 void SurfaceHolder::DrawOn(SDL_Surface* target, int x, int y) const {
-    Copy(surface, nullptr, target, x, y);
+    Copy(surface.get(), nullptr, target, x, y);
 }
 
 void SurfaceHolder::DrawOn(SDL_Surface* target, int x, int y, int sx, int sy, int sw,
                            int sh) const {
-    if (surface) CopyPart(surface, target, x, y, sx, sy, sw, sh);
+    if (surface) CopyPart(surface.get(), target, x, y, sx, sy, sw, sh);
 }
 
 // A holder is drawn on through the surface it hands out, so a target holder is never const.
@@ -97,11 +91,11 @@ void SurfaceHolder::DrawOn(SurfaceHolder* target, int x, int y, int sx, int sy, 
 }
 
 void SurfaceHolder::DrawFrom(SDL_Surface* source, int x, int y) {
-    if (surface) Copy(source, nullptr, surface, x, y);
+    if (surface) Copy(source, nullptr, surface.get(), x, y);
 }
 
 void SurfaceHolder::DrawFrom(SDL_Surface* source, int x, int y, int sx, int sy, int sw, int sh) {
-    if (surface && source) CopyPart(source, surface, x, y, sx, sy, sw, sh);
+    if (surface && source) CopyPart(source, surface.get(), x, y, sx, sy, sw, sh);
 }
 
 void SurfaceHolder::DrawFrom(const SurfaceHolder* source, int x, int y) {
@@ -114,9 +108,9 @@ void SurfaceHolder::DrawFrom(const SurfaceHolder* source, int x, int y, int sx, 
 }
 
 void SurfaceHolder::SetAlpha(Uint8 alpha) {
-    if (surface) SDL_SetAlpha(surface, SDL_SRCALPHA, alpha);
+    if (surface) SDL_SetAlpha(surface.get(), SDL_SRCALPHA, alpha);
 }
 
 void SurfaceHolder::Fill(SDL_Rect* rect, Uint8 r, Uint8 g, Uint8 b) {
-    if (surface) SDL_FillRect(surface, rect, SDL_MapRGB(surface->format, r, g, b));
+    if (surface) SDL_FillRect(surface.get(), rect, SDL_MapRGB(surface->format, r, g, b));
 }

@@ -5,22 +5,24 @@
 
 #include <string>
 
+#include "SDL_Engine/SurfacePtr.h"
+
 // Loads a picture and converts it to the display format with alpha; null on failure.
-SDL_Surface* LoadDisplayImage(const std::string& path);
+SurfacePtr LoadDisplayImage(const std::string& path);
 
 // Owns one SDL surface, counted in SurfaceCount, and copies it onto others.
 class SurfaceHolder {
   public:
     // Loads the picture at path; raises SDL_Exception with SDL's error when it cannot.
     explicit SurfaceHolder(const std::string& path);
-    // Adopts a surface the caller made; a null surface raises SDL_Exception with SDL's error.
-    explicit SurfaceHolder(SDL_Surface* surface);
+    // Takes over a surface the caller made; a null surface raises SDL_Exception with SDL's error.
+    explicit SurfaceHolder(SurfacePtr surface);
     ~SurfaceHolder();
 
     SurfaceHolder(const SurfaceHolder&) = delete;
     SurfaceHolder& operator=(const SurfaceHolder&) = delete;
 
-    SDL_Surface* Get() const { return surface; }
+    SDL_Surface* Get() const { return surface.get(); }
 
     void DrawOn(SDL_Surface* target, int x, int y) const;
     void DrawOn(SDL_Surface* target, int x, int y, int sx, int sy, int sw, int sh) const;
@@ -36,7 +38,7 @@ class SurfaceHolder {
     void Fill(SDL_Rect* rect, Uint8 r, Uint8 g, Uint8 b);
 
   private:
-    SDL_Surface* surface;  // owned
+    SurfacePtr surface;
 };
 
 #endif

@@ -57,7 +57,8 @@ void DrawText(const FontHolder* font, SDL_Surface* target, SDL_Color colour, int
     std::vector<std::string> lines = SplitLines(text);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (lines[i].empty()) continue;
-        SurfaceHolder rendered(TTF_RenderText_Blended(font->Get(), lines[i].c_str(), colour));
+        SurfaceHolder rendered(
+            SurfacePtr(TTF_RenderText_Blended(font->Get(), lines[i].c_str(), colour)));
         rendered.DrawOn(target, x, y + static_cast<int>(i) * skip);
     }
 }

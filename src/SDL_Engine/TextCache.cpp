@@ -37,7 +37,7 @@ SurfaceHolder* TextCache::Line(FontHolder* font, SDL_Color colour, const std::st
     if (found != lines.end()) return found->second.get();
     if (lines.size() >= kMostLines) lines.clear();
     // A line the font cannot render raises SDL_Exception, as in DrawText.
-    auto rendered =
-        std::make_unique<SurfaceHolder>(TTF_RenderText_Blended(font->Get(), line.c_str(), colour));
+    SurfacePtr surface(TTF_RenderText_Blended(font->Get(), line.c_str(), colour));
+    auto rendered = std::make_unique<SurfaceHolder>(std::move(surface));
     return (lines[key] = std::move(rendered)).get();
 }

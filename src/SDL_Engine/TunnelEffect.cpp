@@ -1,7 +1,5 @@
 #include "SDL_Engine/TunnelEffect.h"
 
-#include <SDL_image.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -10,23 +8,16 @@
 #include "SDL_Engine/Clock.h"
 #include "SDL_Engine/Drawing.h"
 #include "SDL_Engine/SDL_Exception.h"
+#include "SDL_Engine/SurfaceHolder.h"
 
 namespace {
 
-SDL_Surface* LoadTexture(const std::string& path) {
-    SDL_Surface* loaded = IMG_Load(path.c_str());
-    if (!loaded) throw SDL_Exception(SDL_GetError());
-    // SDL 1.2 converts to the display format without checking that there is a display.
-    if (!SDL_GetVideoSurface()) SDL_SetError("No video mode has been set");
-    SDL_Surface* converted = SDL_GetVideoSurface() ? SDL_DisplayFormatAlpha(loaded) : nullptr;
-    SDL_FreeSurface(loaded);
-    if (!converted) throw SDL_Exception(SDL_GetError());
+SurfacePtr LoadTexture(const std::string& path) {
+    SurfacePtr texture = LoadDisplayImage(path);
+    if (!texture) throw SDL_Exception(SDL_GetError());
     // The wrap divides by the texture's sides, so a picture without pixels cannot be used.
-    if (converted->w == 0 || converted->h == 0) {
-        SDL_FreeSurface(converted);
-        throw SDL_Exception("Texture has no pixels: " + path);
-    }
-    return converted;
+    if (texture->w == 0 || texture->h == 0) throw SDL_Exception("Texture has no pixels: " + path);
+    return texture;
 }
 
 bool Lock(SDL_Surface* surface) { return !SDL_MUSTLOCK(surface) || SDL_LockSurface(surface) == 0; }
@@ -55,7 +46,7 @@ TunnelEffect::TunnelEffect(unsigned w, unsigned h, unsigned d, int mode,
       d(d ? 1 : 0),
       tableWidth(w << this->d),
       tableHeight(h << this->d),
-      texture(LoadTexture(texturePath), SDL_FreeSurface) {
+      texture(LoadTexture(texturePath)) {
     BuildTables();
     // Angle entries run up to tw, distance entries below tw (they are cut to 16 bits).
     const unsigned tw = static_cast<unsigned>(texture->w);

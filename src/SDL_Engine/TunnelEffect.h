@@ -3,10 +3,11 @@
 
 #include <SDL.h>
 
-#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "SDL_Engine/SurfacePtr.h"
 
 // A picture wrapped around the inside of a tube seen from its open end, turning and streaming
 // towards the viewer with the time while the point of view drifts. Everything costly is looked
@@ -60,7 +61,7 @@ class TunnelEffect {
     unsigned tableWidth;
     unsigned tableHeight;
     std::vector<Entry> table;
-    std::unique_ptr<SDL_Surface, void (*)(SDL_Surface*)> texture;  // owned, not counted
+    SurfacePtr texture;
     // Per-frame maps of the fast copy: angle entry to texture column, distance entry to the
     // texel offset of its texture row, both with the time shift and the wrap applied.
     std::vector<Uint32> columnOf;

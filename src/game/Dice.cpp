@@ -6,16 +6,13 @@
 #include "SDL_Engine/SurfaceHolder.h"
 
 Dice::Dice()
-    : rollSound(new SoundHolder("data/sfx/dice.wav")),
-      faces(new SurfaceHolder("data/gfx/MyDice.png")),
+    : rollSound(std::make_unique<SoundHolder>("data/sfx/dice.wav")),
+      faces(std::make_unique<SurfaceHolder>("data/gfx/MyDice.png")),
       rollStart(0),
       value(1),
       fixedFace(0) {}
 
-Dice::~Dice() {
-    faces.reset();
-    rollSound.reset();
-}
+Dice::~Dice() = default;
 
 int Dice::RandomFace() { return static_cast<int>(RandomInt(6)) + 1; }
 

@@ -35,8 +35,8 @@ class Dice {
     void FixValue(int face);
 
   private:
-    std::unique_ptr<SoundHolder> rollSound;  // owned
-    std::unique_ptr<SurfaceHolder> faces;    // owned; six faces side by side
+    std::unique_ptr<SoundHolder> rollSound;
+    std::unique_ptr<SurfaceHolder> faces;  // six faces side by side
     Uint32 rollStart;
     int value;
     int fixedFace;

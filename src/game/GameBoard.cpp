@@ -1,13 +1,13 @@
 #include "game/GameBoard.h"
 
 #include "SDL_Engine/Drawing.h"
+#include "game/SeatColours.h"
 
 namespace {
 const int YardSize = 191;
 const int SpotSize = 33;
 const int YardStep = 288;
 
-const Uint8 BoardColours[4][3] = {{0, 255, 64}, {255, 50, 50}, {0, 128, 255}, {255, 255, 0}};
 const int YardCorner[4][2] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
 const int HomeTriangle[4][6] = {{198, 199, 198, 291, 244, 245},
                                 {199, 198, 245, 244, 291, 198},
@@ -17,7 +17,8 @@ const int HomeTriangle[4][6] = {{198, 199, 198, 291, 244, 245},
 const int SpotOffset[4][2] = {{80, 48}, {112, 80}, {80, 112}, {48, 80}};
 
 std::unique_ptr<SurfaceHolder> MakeSurface(int width, int height) {
-    return std::make_unique<SurfaceHolder>(SDL_CreateRGBSurface(0, width, height, 32, 0, 0, 0, 0));
+    return std::make_unique<SurfaceHolder>(
+        SurfacePtr(SDL_CreateRGBSurface(0, width, height, 32, 0, 0, 0, 0)));
 }
 
 std::unique_ptr<SurfaceHolder> MakeFilled(int size, Uint8 r, Uint8 g, Uint8 b) {
@@ -29,8 +30,6 @@ GameBoard::GameBoard() : dragging(false), grabX(0), grabY(0), x(StartX), y(Start
     DrawPicture();
 }
 
-GameBoard::~GameBoard() { picture.reset(); }
-
 void GameBoard::DrawPicture() {
     picture = MakeSurface(Size, Size);
     picture->Fill(nullptr, 255, 255, 255);
@@ -39,16 +38,16 @@ void GameBoard::DrawPicture() {
     for (int colour = 0; colour < 4; ++colour) {
         DrawYard(colour);
         const int* t = HomeTriangle[colour];
-        const Uint8* rgb = BoardColours[colour];
-        FillTriangle(picture->Get(), t[0], t[1], t[2], t[3], t[4], t[5], rgb[0], rgb[1], rgb[2]);
+        const SeatRgb& rgb = SeatColours[colour];
+        FillTriangle(picture->Get(), t[0], t[1], t[2], t[3], t[4], t[5], rgb.r, rgb.g, rgb.b);
     }
     path.Draw(picture->Get());
 }
 
 void GameBoard::DrawYard(int colour) {
-    const Uint8* rgb = BoardColours[colour];
+    const SeatRgb& rgb = SeatColours[colour];
     std::unique_ptr<SurfaceHolder> yard = MakeSurface(YardSize, YardSize);
-    yard->Fill(nullptr, rgb[0], rgb[1], rgb[2]);
+    yard->Fill(nullptr, rgb.r, rgb.g, rgb.b);
     SDL_Surface* surface = yard->Get();
     Uint32 black = SDL_MapRGB(surface->format, 0, 0, 0);
     DrawLine(surface, black, 0, 95, 95, 0);

@@ -17,7 +17,6 @@ class GameBoard {
 
     // Raises SDL_Exception when a surface cannot be made; nothing made so far is kept.
     GameBoard();
-    ~GameBoard();
 
     GameBoard(const GameBoard&) = delete;
     GameBoard& operator=(const GameBoard&) = delete;
@@ -42,7 +41,7 @@ class GameBoard {
     bool dragging;
     int grabX;
     int grabY;
-    std::unique_ptr<SurfaceHolder> picture;  // owned
+    std::unique_ptr<SurfaceHolder> picture;
     int x;
     int y;
     PathControl path;

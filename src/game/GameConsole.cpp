@@ -13,13 +13,10 @@ int HalfDown(int n) { return n >= 0 ? n / 2 : -((1 - n) / 2); }
 }  // namespace
 
 GameConsole::GameConsole()
-    : font(new FontHolder("data/fonts/Neuropol.ttf", 18)),
-      panel(new SurfaceHolder("data/gfx/console.png")) {}
+    : font(std::make_unique<FontHolder>("data/fonts/Neuropol.ttf", 18)),
+      panel(std::make_unique<SurfaceHolder>("data/gfx/console.png")) {}
 
-GameConsole::~GameConsole() {
-    font.reset();
-    panel.reset();
-}
+GameConsole::~GameConsole() = default;
 
 void GameConsole::AddMessage(const ConsoleMessage& message) { queue.push_back(message); }
 

@@ -42,8 +42,8 @@ class GameConsole {
     int GetTextTop(const std::string& text) const;
 
   private:
-    std::unique_ptr<FontHolder> font;      // owned
-    std::unique_ptr<SurfaceHolder> panel;  // owned
+    std::unique_ptr<FontHolder> font;
+    std::unique_ptr<SurfaceHolder> panel;
     std::deque<ConsoleMessage> queue;
     std::string standingText;
 };

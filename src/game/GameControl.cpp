@@ -38,12 +38,12 @@ const int CounterRight = 590;
 const int CounterBottom = 501;
 }  // namespace
 
-GameControl::GameControl(std::vector<LudoPlayer*>* players, GameConsole* console)
+GameControl::GameControl(const PlayerList* players, GameConsole* console)
     : console(console),
       nextPlayer(0),
       currentPlayer(0),
       sixesInARow(0),
-      font(new FontHolder("data/fonts/Jester.ttf", 24)),
+      font(std::make_unique<FontHolder>("data/fonts/Jester.ttf", 24)),
       players(players),
       promptPlayer(nullptr),
       promptState(NoState),
@@ -52,11 +52,11 @@ GameControl::GameControl(std::vector<LudoPlayer*>* players, GameConsole* console
       actionClock(0),
       turnStartClock(0) {}
 
-GameControl::~GameControl() { font.reset(); }
+GameControl::~GameControl() = default;
 
 LudoPlayer* GameControl::Current() const {
     if (!players || currentPlayer >= players->size()) return nullptr;
-    return (*players)[currentPlayer];
+    return (*players)[currentPlayer].get();
 }
 
 void GameControl::Update() {
@@ -248,7 +248,7 @@ unsigned GameControl::NextPlayer(unsigned seat) const {
 
 bool GameControl::AllFinished() const {
     if (!players) return true;
-    for (const LudoPlayer* player : *players) {
+    for (const auto& player : *players) {
         if (!player->HasFinished()) return false;
     }
     return true;
@@ -282,7 +282,7 @@ void GameControl::Draw(SDL_Surface* target) {
 
 void GameControl::DrawCounters(SDL_Surface* target) {
     const int lineSkip = GetLineSkip(font.get());
-    for (const LudoPlayer* player : *players) {
+    for (const auto& player : *players) {
         const int colour = player->GetColour();
         const std::string text = std::to_string(player->GetPiecesLeft()) + "x";
         const int width = GetTextWidth(font.get(), text);

@@ -9,12 +9,12 @@
 
 #include "SDL_Engine/TextCache.h"
 #include "game/Dice.h"
+#include "game/LudoPlayer.h"
 #include "game/TurnState.h"
 
 class ComputerPlayer;
 class FontHolder;
 class GameConsole;
-class LudoPlayer;
 
 // The user event code pushed on every update once every player has finished.
 const int GameOverCode = 670;
@@ -28,7 +28,7 @@ class GameControl {
 
     // Both are borrowed from the session; players must not be empty and must not change.
     // Raises SDL_Exception when the font or the die's files cannot be loaded.
-    GameControl(std::vector<LudoPlayer*>* players, GameConsole* console);
+    GameControl(const PlayerList* players, GameConsole* console);
     ~GameControl();
 
     GameControl(const GameControl&) = delete;
@@ -74,9 +74,9 @@ class GameControl {
     unsigned nextPlayer;
     unsigned currentPlayer;
     unsigned sixesInARow;
-    std::unique_ptr<FontHolder> font;  // owned
+    std::unique_ptr<FontHolder> font;
     TextCache counterTexts;
-    std::vector<LudoPlayer*>* players;  // borrowed from the session
+    const PlayerList* players;  // borrowed from the session
 
     // The controller's memories belong to this game alone, so a game started after another was
     // abandoned begins with its own prompt and its own full pauses.

@@ -1,11 +1,8 @@
 #include "game/LudoPlayer.h"
 
 #include "SDL_Engine/SDL_Exception.h"
-#include "SDL_Engine/SurfaceHolder.h"
 #include "game/GameBoard.h"
 #include "game/GameRecord.h"
-#include "game/LudoPiece.h"
-#include "game/PathNode.h"
 
 namespace {
 const char* const PieceFiles[4] = {"data/gfx/GreenPiece.png", "data/gfx/RedPiece.png",
@@ -15,9 +12,9 @@ const int YardCorner[4][2] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
 const int SpotOffset[4][2] = {{80, 48}, {112, 80}, {80, 112}, {48, 80}};
 const int HitSize = 31;
 
-SurfaceHolder* LoadPicture(int colour) {
+std::unique_ptr<SurfaceHolder> LoadPicture(int colour) {
     if (colour < 0 || colour > 3) throw SDL_Exception("LudoPlayer: no such colour");
-    return new SurfaceHolder(PieceFiles[colour]);
+    return std::make_unique<SurfaceHolder>(PieceFiles[colour]);
 }
 }  // namespace
 
@@ -27,34 +24,18 @@ LudoPlayer::LudoPlayer(GameBoard* board, int colour, const std::string& name)
       movingPiece(nullptr),
       startNode(board ? board->GetPath().GetStartNode(colour) : nullptr),
       yardSpots{},
-      pieces{},
       picture(LoadPicture(colour)),
       piecesLeft(4),
       stepsLeft(0),
       name(name),
       turnState(TurnStart) {
     for (int k = 0; k < 4; ++k) {
-        PathNode* spot = new PathNode;
-        spot->kind = KindYardSpot;
-        spot->x = 6 + 288 * YardCorner[colour][0] + SpotOffset[k][0] + 1;
-        spot->y = 6 + 288 * YardCorner[colour][1] + SpotOffset[k][1] + 1;
-        yardSpots[k] = spot;
-        pieces[k] = new LudoPiece(colour, spot, picture);
+        PathNode& spot = yardSpots[k];
+        spot.kind = KindYardSpot;
+        spot.x = 6 + 288 * YardCorner[colour][0] + SpotOffset[k][0] + 1;
+        spot.y = 6 + 288 * YardCorner[colour][1] + SpotOffset[k][1] + 1;
+        pieces[k] = std::make_unique<LudoPiece>(colour, &spot, picture.get());
     }
-}
-
-LudoPlayer::~LudoPlayer() {
-    for (int k = 0; k < 4; ++k) {
-        delete pieces[k];
-        pieces[k] = nullptr;
-        yardSpots[k]->occupant = nullptr;
-        delete yardSpots[k];
-        yardSpots[k] = nullptr;
-    }
-    delete picture;
-    picture = nullptr;
-    startNode = nullptr;
-    movingPiece = nullptr;
 }
 
 int LudoPlayer::GetPieceAt(int x, int y) { return PieceAt(x, y, board->GetX(), board->GetY()); }
@@ -72,7 +53,7 @@ int LudoPlayer::PieceAt(int x, int y, int offsetX, int offsetY) const {
 bool LudoPlayer::HasFinished() const { return piecesLeft == 0; }
 
 bool LudoPlayer::IsInYard(int k) const {
-    return k >= 0 && k < 4 && pieces[k]->GetNode() == yardSpots[k];
+    return k >= 0 && k < 4 && pieces[k]->GetNode() == &yardSpots[k];
 }
 
 bool LudoPlayer::IsPieceFinished(int k) const {
@@ -120,9 +101,9 @@ bool LudoPlayer::CanStart() const {
 
 void LudoPlayer::StartPiece(int k) {
     if (!IsInYard(k) || !CanStart()) return;
-    LudoPiece* piece = pieces[k];
+    LudoPiece* piece = pieces[k].get();
     // A piece once sent home occupies its spot; it leaves the spot free behind it.
-    if (yardSpots[k]->occupant == piece) yardSpots[k]->occupant = nullptr;
+    if (yardSpots[k].occupant == piece) yardSpots[k].occupant = nullptr;
     if (startNode->occupant) startNode->occupant->SendHome();
     startNode->occupant = piece;
     piece->Place(startNode);
@@ -131,7 +112,7 @@ void LudoPlayer::StartPiece(int k) {
 void LudoPlayer::SelectMove(int steps, int k) {
     if (!CanMove(steps, k)) return;
     stepsLeft = steps;
-    movingPiece = pieces[k];
+    movingPiece = pieces[k].get();
 }
 
 int LudoPlayer::Update() {
@@ -165,10 +146,10 @@ int LudoPlayer::Arrive() {
 
 void LudoPlayer::Draw(SDL_Surface* target) {
     if (!target) return;
-    for (LudoPiece* piece : pieces) {
-        if (piece != movingPiece) piece->Draw(target, board->GetX(), board->GetY());
+    for (const auto& piece : pieces) {
+        if (piece.get() != movingPiece) piece->Draw(target, board->GetX(), board->GetY());
     }
     if (movingPiece) movingPiece->Draw(target, board->GetX(), board->GetY());
 }
 
-LudoPiece* LudoPlayer::GetPiece(int k) const { return k >= 0 && k < 4 ? pieces[k] : nullptr; }
+LudoPiece* LudoPlayer::GetPiece(int k) const { return k >= 0 && k < 4 ? pieces[k].get() : nullptr; }

@@ -3,14 +3,16 @@
 
 #include <SDL.h>
 
+#include <memory>
 #include <string>
+#include <vector>
 
+#include "SDL_Engine/SurfaceHolder.h"
+#include "game/LudoPiece.h"
+#include "game/PathNode.h"
 #include "game/TurnState.h"
 
 class GameBoard;
-class LudoPiece;
-class SurfaceHolder;
-struct PathNode;
 
 // Result bits of LudoPlayer::Update; 0 means the move ended on an ordinary square.
 enum { UpdateBusy = 2, UpdateWon = 4, UpdateHome = 8, UpdateIdle = 16 };
@@ -22,7 +24,7 @@ class LudoPlayer {
 
     // Raises SDL_Exception when the piece picture cannot be loaded.
     LudoPlayer(GameBoard* board, int colour, const std::string& name);
-    virtual ~LudoPlayer();
+    virtual ~LudoPlayer() = default;
 
     LudoPlayer(const LudoPlayer&) = delete;
     LudoPlayer& operator=(const LudoPlayer&) = delete;
@@ -69,13 +71,16 @@ class LudoPlayer {
     GameBoard* board;        // borrowed from the session
     LudoPiece* movingPiece;  // one of pieces, or null
     PathNode* startNode;     // borrowed from the board's path
-    PathNode* yardSpots[4];  // owned
-    LudoPiece* pieces[4];    // owned; piece k belongs to yard spot k
-    SurfaceHolder* picture;  // owned, shared by the four pieces
+    PathNode yardSpots[4];
+    std::unique_ptr<SurfaceHolder> picture;  // shared by the four pieces
+    std::unique_ptr<LudoPiece> pieces[4];    // piece k belongs to yard spot k
     int piecesLeft;
     int stepsLeft;
     std::string name;
     TurnState turnState;
 };
+
+// The players of one game in seat order.
+using PlayerList = std::vector<std::unique_ptr<LudoPlayer>>;
 
 #endif

@@ -1,7 +1,7 @@
 #include "game/PathControl.h"
 
 #include "SDL_Engine/SDL_Exception.h"
-#include "SDL_Engine/SurfaceHolder.h"
+#include "game/SeatColours.h"
 
 namespace {
 struct Step {
@@ -21,8 +21,6 @@ const int CellSize = 32;
 // Home stretches run towards the centre: green from the left, red from the top, and so on.
 const int StretchDirection[4][2] = {{1, 0}, {0, 1}, {-1, 0}, {0, -1}};
 
-const Uint8 SquareColours[4][3] = {{0, 255, 64}, {255, 50, 50}, {0, 128, 255}, {255, 255, 0}};
-
 // The last run takes every node from its first on, so the table needs no end marker.
 Step StepAfter(int index) {
     Step step = Step();
@@ -32,79 +30,37 @@ Step StepAfter(int index) {
     return step;
 }
 
-SurfaceHolder* MakeSquare(Uint8 r, Uint8 g, Uint8 b) {
-    // The holder is allocated before the surface is made, so no surface is left behind when
-    // memory runs out.
-    SurfaceHolder* square = new SurfaceHolder(
-        SDL_CreateRGBSurface(0, PathControl::SquareSize, PathControl::SquareSize, 32, 0, 0, 0, 0));
+std::unique_ptr<SurfaceHolder> MakeSquare(Uint8 r, Uint8 g, Uint8 b) {
+    auto square = std::make_unique<SurfaceHolder>(SurfacePtr(
+        SDL_CreateRGBSurface(0, PathControl::SquareSize, PathControl::SquareSize, 32, 0, 0, 0, 0)));
     square->Fill(nullptr, r, g, b);
     return square;
 }
-
-void Unlink(PathNode* node) {
-    node->next = nullptr;
-    node->prev = nullptr;
-    node->branch = nullptr;
-    node->occupant = nullptr;
-}
 }  // namespace
 
-PathControl::PathControl() : trackSquare(nullptr), colourSquare{}, first(nullptr), last(nullptr) {
-    try {
-        trackSquare = MakeSquare(255, 255, 255);
-        for (int c = 0; c < 4; ++c) {
-            colourSquare[c] =
-                MakeSquare(SquareColours[c][0], SquareColours[c][1], SquareColours[c][2]);
-        }
-        // Building the path cannot fail today; the check keeps the message for when it can.
-        // cppcheck-suppress knownConditionTrueFalse
-        if (!Generate()) throw SDL_Exception("PathControl: Error generating game path!");
-    } catch (...) {
-        Release();
-        throw;
+PathControl::PathControl() : trackSquare(MakeSquare(255, 255, 255)), first(nullptr), last(nullptr) {
+    for (int c = 0; c < 4; ++c) {
+        colourSquare[c] = MakeSquare(SeatColours[c].r, SeatColours[c].g, SeatColours[c].b);
     }
+    // Building the path cannot fail today; the check keeps the message for when it can.
+    // cppcheck-suppress knownConditionTrueFalse
+    if (!Generate()) throw SDL_Exception("PathControl: Error generating game path!");
 }
 
-PathControl::~PathControl() { Release(); }
-
-void PathControl::Release() {
-    delete trackSquare;
-    trackSquare = nullptr;
-    for (SurfaceHolder*& square : colourSquare) {
-        delete square;
-        square = nullptr;
-    }
-    if (!first) return;
-    first->prev = nullptr;
-    last->next = nullptr;
-    while (first) {
-        PathNode* node = first;
-        if (node->branch) DeleteStretch(node->branch);
-        first = node->next;
-        Unlink(node);
-        delete node;
-    }
-    last = nullptr;
-}
-
-void PathControl::DeleteStretch(PathNode* node) {
-    while (node) {
-        PathNode* following = node->next;
-        Unlink(node);
-        delete node;
-        node = following;
-    }
+PathNode* PathControl::NewNode() {
+    nodes.emplace_back();
+    return &nodes.back();
 }
 
 bool PathControl::Generate() {
     int x = 6;
     int y = 230;
     for (int i = 0; i < TrackLength; ++i) {
-        PathNode* node = new PathNode;
+        PathNode* node = NewNode();
         node->kind = KindTrack;
         node->x = x;
         node->y = y;
-        Append(node);  // first, so that Release frees it should its stretch fail
+        Append(node);
         if (i % 13 == 0) node->branch = MakeHomeStretch(x, y, i / 13);
         Step step = StepAfter(i);
         x += CellSize * step.dx;
@@ -125,15 +81,6 @@ void PathControl::Append(PathNode* node) {
     last = node;
 }
 
-PathNode* PathControl::NewStretchNode(PathNode* stretch) {
-    try {
-        return new PathNode;
-    } catch (...) {
-        DeleteStretch(stretch);  // the squares made so far, which nothing else holds yet
-        throw;
-    }
-}
-
 PathNode* PathControl::MakeHomeStretch(int x, int y, int colour) {
     if (colour < 0 || colour > 3) return nullptr;
     PathNode* head = nullptr;
@@ -141,7 +88,7 @@ PathNode* PathControl::MakeHomeStretch(int x, int y, int colour) {
     for (int k = 0; k < 6; ++k) {
         x += CellSize * StretchDirection[colour][0];
         y += CellSize * StretchDirection[colour][1];
-        PathNode* node = NewStretchNode(head);
+        PathNode* node = NewNode();
         node->kind = k == 5 ? KindFinal : colour;
         node->x = x;
         node->y = y;
@@ -179,7 +126,7 @@ void PathControl::Draw(SDL_Surface* target) {
 
 // A stretch is only ever made for a colour 0 to 3, and its first square has that colour.
 void PathControl::DrawBranch(SDL_Surface* target, const PathNode* entry) {
-    const SurfaceHolder* square = colourSquare[entry->branch->kind];
+    const SurfaceHolder* square = colourSquare[entry->branch->kind].get();
     const PathNode* start = entry->next->next;
     square->DrawOn(target, start->x, start->y);
     for (const PathNode* node = entry->branch; node; node = node->next) {

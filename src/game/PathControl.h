@@ -3,9 +3,11 @@
 
 #include <SDL.h>
 
-#include "game/PathNode.h"
+#include <deque>
+#include <memory>
 
-class SurfaceHolder;
+#include "SDL_Engine/SurfaceHolder.h"
+#include "game/PathNode.h"
 
 // The squares the pieces walk on: a ring of 52 track squares and four home stretches of six.
 class PathControl {
@@ -15,7 +17,6 @@ class PathControl {
 
     // Raises SDL_Exception when a square picture cannot be made or the path cannot be built.
     PathControl();
-    ~PathControl();
 
     PathControl(const PathControl&) = delete;
     PathControl& operator=(const PathControl&) = delete;
@@ -31,17 +32,15 @@ class PathControl {
     PathNode* GetFirst() const { return first; }
 
   private:
-    void Release();
+    PathNode* NewNode();
     void Append(PathNode* node);
     void DrawBranch(SDL_Surface* target, const PathNode* entry);
-    static void DeleteStretch(PathNode* node);
-    // A new square for a stretch being made; frees the stretch when memory runs out.
-    static PathNode* NewStretchNode(PathNode* stretch);
 
-    SurfaceHolder* trackSquare;      // owned
-    SurfaceHolder* colourSquare[4];  // owned
-    PathNode* first;                 // owned, with the whole ring and its home stretches
-    PathNode* last;                  // owned through first
+    std::unique_ptr<SurfaceHolder> trackSquare;
+    std::unique_ptr<SurfaceHolder> colourSquare[4];
+    std::deque<PathNode> nodes;  // every square made, linked below; a deque never moves them
+    PathNode* first;             // borrowed from nodes, as are all the links
+    PathNode* last;
 };
 
 #endif

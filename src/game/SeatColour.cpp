@@ -1,18 +1,10 @@
 #include "game/SeatColour.h"
 
 #include "SDL_Engine/Text.h"
+#include "game/SeatColours.h"
 
 SDL_Color SeatColour(int colour) {
-    switch (colour) {
-        case 0:
-            return Rgb(0, 255, 64);
-        case 1:
-            return Rgb(255, 50, 50);
-        case 2:
-            return Rgb(0, 128, 255);
-        case 3:
-            return Rgb(255, 255, 0);
-        default:
-            return Rgb(0, 0, 0);
-    }
+    if (colour < 0 || colour > 3) return Rgb(0, 0, 0);
+    const SeatRgb& seat = SeatColours[colour];
+    return Rgb(seat.r, seat.g, seat.b);
 }

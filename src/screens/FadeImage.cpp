@@ -3,7 +3,6 @@
 #include <cstdlib>
 
 #include "SDL_Engine/Clock.h"
-#include "SDL_Engine/SurfaceHolder.h"
 
 FadeImage::FadeImage(const std::string& file, Uint32 fadeInTime, Uint32 holdTime,
                      Uint32 fadeOutTime)
@@ -12,15 +11,10 @@ FadeImage::FadeImage(const std::string& file, Uint32 fadeInTime, Uint32 holdTime
       phaseStart(0),
       started(false),
       level(255),
-      picture(new SurfaceHolder(file)),
+      picture(std::make_unique<SurfaceHolder>(file)),
       fadeInTime(fadeInTime),
       holdTime(holdTime),
       fadeOutTime(fadeOutTime) {}
-
-FadeImage::~FadeImage() {
-    delete picture;
-    picture = nullptr;
-}
 
 void FadeImage::Update() {
     Uint32 now = Clock::Ticks();

@@ -3,16 +3,16 @@
 
 #include <SDL.h>
 
+#include <memory>
 #include <string>
 
-class SurfaceHolder;
+#include "SDL_Engine/SurfaceHolder.h"
 
 // One splash picture that fades in from black, stays a while and fades out to black again.
 class FadeImage {
   public:
     // Raises SDL_Exception when the picture cannot be loaded.
     FadeImage(const std::string& file, Uint32 fadeInTime, Uint32 holdTime, Uint32 fadeOutTime);
-    ~FadeImage();
 
     FadeImage(const FadeImage&) = delete;
     FadeImage& operator=(const FadeImage&) = delete;
@@ -34,8 +34,8 @@ class FadeImage {
     Uint32 holdStart;
     Uint32 phaseStart;  // 0 until the first update of the current fade
     bool started;
-    Sint32 level;            // 255 black .. 0 visible while fading in, 0 .. -255 while fading out
-    SurfaceHolder* picture;  // owned
+    Sint32 level;  // 255 black .. 0 visible while fading in, 0 .. -255 while fading out
+    std::unique_ptr<SurfaceHolder> picture;
     Uint32 fadeInTime, holdTime, fadeOutTime;
 };
 

@@ -4,7 +4,6 @@
 #include <memory>
 
 #include "SDL_Engine/Drawing.h"
-#include "SDL_Engine/FontHolder.h"
 #include "SDL_Engine/SDL_Button.h"
 #include "SDL_Engine/SDL_Engine.h"
 #include "SDL_Engine/SurfaceHolder.h"
@@ -31,11 +30,12 @@ bool GameResults::Init() {
     FontHolder font("data/fonts/Jester.ttf", 21);
     int lineSkip = GetLineSkip(&font);
     int titleWidth = GetTextWidth(&font, kTitle);
-    std::unique_ptr<SurfaceHolder> table(RenderTable(&font, lineSkip));
-    background = new SurfaceHolder("data/gfx/Background.png");
-    widgets.Add(new SDL_Button("data/gfx/MainMenu.png", 15, 520, 150, 50, kMainMenuCode));
+    std::unique_ptr<SurfaceHolder> table = RenderTable(&font, lineSkip);
+    background = std::make_unique<SurfaceHolder>("data/gfx/Background.png");
+    widgets.Add(
+        std::make_unique<SDL_Button>("data/gfx/MainMenu.png", 15, 520, 150, 50, kMainMenuCode));
     DrawText(&font, background->Get(), kBlack, (600 - titleWidth) / 2, 10, kTitle);
-    table->DrawOn(background, 0, lineSkip + 20);
+    table->DrawOn(background.get(), 0, lineSkip + 20);
     DrawText(&font, background->Get(), kBlack, 15, lineSkip + table->Get()->h + 30,
              FormatTime(GameRecord.playTime));
     GameRecord.finishers.clear();
@@ -43,9 +43,11 @@ bool GameResults::Init() {
 }
 
 // One bar per finisher in its colour, with its place and its name, on a black band.
-SurfaceHolder* GameResults::RenderTable(const FontHolder* font, int lineSkip) const {
+std::unique_ptr<SurfaceHolder> GameResults::RenderTable(const FontHolder* font,
+                                                        int lineSkip) const {
     int count = static_cast<int>(GameRecord.finishers.size());
-    SurfaceHolder* table = new SurfaceHolder(CreateSurface(600, (lineSkip + 15) * count + 5, 0));
+    auto table =
+        std::make_unique<SurfaceHolder>(CreateSurface(600, (lineSkip + 15) * count + 5, 0));
     for (int i = 0; i < count; ++i) {
         const PlayerInfo& finisher = GameRecord.finishers[i];
         int y = 5 + i * (lineSkip + 15);
@@ -64,18 +66,6 @@ void GameResults::HandleKeyDown(SDL_Event* event) {
     if (key != SDLK_RETURN && key != SDLK_ESCAPE) return;
     GoToMainMenu();
     // the results screen is gone
-}
-
-void GameResults::HandleMouseMotion(SDL_Event* event) {
-    widgets.MouseMove(event->motion.x, event->motion.y);
-}
-
-void GameResults::HandleMouseButtonUp(SDL_Event* event) {
-    widgets.MouseUp(event->button.x, event->button.y);
-}
-
-void GameResults::HandleMouseButtonDown(SDL_Event* event) {
-    widgets.MouseDown(event->button.x, event->button.y);
 }
 
 void GameResults::HandleUserEvent(SDL_Event* event) {

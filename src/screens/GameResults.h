@@ -3,17 +3,16 @@
 
 #include <SDL.h>
 
+#include <memory>
 #include <string>
 
+#include "SDL_Engine/FontHolder.h"
 #include "SDL_Engine/SDL_GameState.h"
-
-class FontHolder;
-class SurfaceHolder;
 
 // The end of a game: the players in finishing order and the time played, drawn once.
 class GameResults final : public SDL_GameState {
   public:
-    static const int kMainMenuCode = 3;
+    static constexpr int kMainMenuCode = 3;
 
     // "Total Time: hh:mm:ss" for a play time in milliseconds.
     static std::string FormatTime(Uint32 playTime);
@@ -22,14 +21,11 @@ class GameResults final : public SDL_GameState {
 
     bool Init() override;
     void HandleKeyDown(SDL_Event* event) override;
-    void HandleMouseMotion(SDL_Event* event) override;
-    void HandleMouseButtonUp(SDL_Event* event) override;
-    void HandleMouseButtonDown(SDL_Event* event) override;
     void HandleUserEvent(SDL_Event* event) override;
     void Draw(SDL_Surface* screen) override;
 
   private:
-    SurfaceHolder* RenderTable(const FontHolder* font, int lineSkip) const;
+    std::unique_ptr<SurfaceHolder> RenderTable(const FontHolder* font, int lineSkip) const;
     void GoToMainMenu();
 };
 

@@ -1,44 +1,22 @@
 #include "screens/InGameMenu.h"
 
 #include "SDL_Engine/SDL_Engine.h"
-#include "SDL_Engine/SDL_Menu.h"
-#include "SDL_Engine/SoundHolder.h"
 #include "screens/MainMenu.h"
-#include "screens/MenuScreenParts.h"
 
-InGameMenu::InGameMenu() : menu(nullptr), selectSound(nullptr), confirmSound(nullptr) {
+InGameMenu::InGameMenu() {
     list.AddItem(AbortGame, "Abort Game");
     list.AddItem(ResumeGame, "Resume Game");
     list.AddItem(ExitGame, "Exit Game");
 }
 
-InGameMenu::~InGameMenu() { Cleanup(); }
-
 bool InGameMenu::Init() {
-    menu = CreateGameMenu(&list);
-    selectSound = new SoundHolder("data/sfx/item_sel.wav");
-    confirmSound = new SoundHolder("data/sfx/item_ok.wav");
+    OpenMenu(&list);
+    LoadSounds();
     return true;
 }
 
-void InGameMenu::Cleanup() {
-    delete menu;
-    menu = nullptr;
-    delete selectSound;
-    selectSound = nullptr;
-    delete confirmSound;
-    confirmSound = nullptr;
-}
-
-void InGameMenu::HandleKeyDown(SDL_Event* event) {
-    const SDLKey key = event->key.keysym.sym;
-    if (MoveMenuSelection(menu, selectSound, key)) return;
-    if (key == SDLK_RETURN) Confirm();  // the menu may be gone afterwards
-}
-
-void InGameMenu::Confirm() {
-    confirmSound->Play();
-    switch (menu->Choose()) {
+void InGameMenu::Choose(int command) {
+    switch (command) {
         case ResumeGame:
             SDL_Engine::GetInstance()->PopState();
             return;  // the menu is gone

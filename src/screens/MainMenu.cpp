@@ -2,23 +2,11 @@
 
 #include <SDL_mixer.h>
 
-#include "SDL_Engine/MusicHolder.h"
 #include "SDL_Engine/ResourceCounters.h"
 #include "SDL_Engine/SDL_Engine.h"
-#include "SDL_Engine/SDL_Menu.h"
-#include "SDL_Engine/SoundHolder.h"
-#include "SDL_Engine/SurfaceHolder.h"
-#include "SDL_Engine/TunnelEffect.h"
-#include "screens/MenuScreenParts.h"
 #include "screens/PlayerSetup.h"
 
-MainMenu::MainMenu()
-    : tunnel(nullptr),
-      menu(nullptr),
-      music(nullptr),
-      selectSound(nullptr),
-      confirmSound(nullptr),
-      logo(nullptr) {
+MainMenu::MainMenu() {
     optionsList.AddItem(ToggleFullscreen, "Toggle Fullscreen");
     optionsList.AddItem(MusicOnOff, "Music On/Off");
     optionsList.AddItem(SoundOnOff, "Sound On/Off");
@@ -28,43 +16,25 @@ MainMenu::MainMenu()
     mainList.AddItem(Exit, "Exit");
 }
 
-MainMenu::~MainMenu() { Cleanup(); }
-
 bool MainMenu::Init() {
-    logo = new SurfaceHolder("data/gfx/Tarvello.png");
-    music = new MusicHolder("data/music/BGM.ogg");
-    menu = CreateGameMenu(&mainList);
-    tunnel = new TunnelEffect(600, 600, 1, 0, "data/gfx/background.png");
-    selectSound = new SoundHolder("data/sfx/item_sel.wav");
-    confirmSound = new SoundHolder("data/sfx/item_ok.wav");
+    logo = std::make_unique<SurfaceHolder>("data/gfx/Tarvello.png");
+    music = std::make_unique<MusicHolder>("data/music/BGM.ogg");
+    OpenMenu(&mainList);
+    tunnel = std::make_unique<TunnelEffect>(600, 600, 1, 0, "data/gfx/background.png");
+    LoadSounds();
     music->Play();
     return true;
 }
 
 void MainMenu::Cleanup() {
-    delete tunnel;
-    tunnel = nullptr;
-    delete menu;
-    menu = nullptr;
-    delete music;
-    music = nullptr;
-    delete logo;
-    logo = nullptr;
-    delete selectSound;
-    selectSound = nullptr;
-    delete confirmSound;
-    confirmSound = nullptr;
+    tunnel.reset();
+    MenuScreen::Cleanup();
+    music.reset();
+    logo.reset();
 }
 
-void MainMenu::HandleKeyDown(SDL_Event* event) {
-    const SDLKey key = event->key.keysym.sym;
-    if (MoveMenuSelection(menu, selectSound, key)) return;
-    if (key == SDLK_RETURN) Confirm();  // the menu may be gone afterwards
-}
-
-void MainMenu::Confirm() {
-    confirmSound->Play();
-    switch (menu->Choose()) {
+void MainMenu::Choose(int command) {
+    switch (command) {
         case NewGame:
             SDL_Engine::GetInstance()->ChangeState(new PlayerSetup());
             return;  // the menu is gone

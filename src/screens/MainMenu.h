@@ -1,18 +1,17 @@
 #ifndef TARVELLO_MAIN_MENU_H
 #define TARVELLO_MAIN_MENU_H
 
-#include "SDL_Engine/SDL_GameState.h"
-#include "SDL_Engine/cMenu.h"
+#include <memory>
 
-class MusicHolder;
-class SDL_Menu;
-class SoundHolder;
-class SurfaceHolder;
-class TunnelEffect;
+#include "SDL_Engine/MusicHolder.h"
+#include "SDL_Engine/SurfaceHolder.h"
+#include "SDL_Engine/TunnelEffect.h"
+#include "SDL_Engine/cMenu.h"
+#include "screens/MenuScreen.h"
 
 // The hub of the program: new game, options (full screen, music, sound) and exit, over the
 // tunnel with the logo and the music.
-class MainMenu final : public SDL_GameState {
+class MainMenu final : public MenuScreen {
   public:
     enum Command {
         NewGame = 100,
@@ -23,29 +22,20 @@ class MainMenu final : public SDL_GameState {
     };
 
     MainMenu();
-    ~MainMenu() override;
 
     bool Init() override;
     void Cleanup() override;
-    void HandleKeyDown(SDL_Event* event) override;
     void Draw(SDL_Surface* screen) override;
 
-    const SDL_Menu* GetMenu() const { return menu; }
-    const cMenu* GetMainList() const { return &mainList; }
-    const cMenu* GetOptionsList() const { return &optionsList; }
-
   private:
-    void Confirm();
+    void Choose(int command) override;
     void SwitchMusic();
 
-    TunnelEffect* tunnel;  // owned
+    std::unique_ptr<TunnelEffect> tunnel;
     cMenu mainList;
     cMenu optionsList;
-    SDL_Menu* menu;             // owned; closes its font
-    MusicHolder* music;         // owned
-    SoundHolder* selectSound;   // owned
-    SoundHolder* confirmSound;  // owned
-    SurfaceHolder* logo;        // owned
+    std::unique_ptr<MusicHolder> music;
+    std::unique_ptr<SurfaceHolder> logo;
 };
 
 #endif

@@ -1,11 +1,8 @@
 #include "screens/PlayerSetup.h"
 
 #include "SDL_Engine/Drawing.h"
-#include "SDL_Engine/FontHolder.h"
 #include "SDL_Engine/SDL_Button.h"
-#include "SDL_Engine/SDL_CheckBoxList.h"
 #include "SDL_Engine/SDL_Engine.h"
-#include "SDL_Engine/SDL_TextBox.h"
 #include "SDL_Engine/SurfaceHolder.h"
 #include "SDL_Engine/Text.h"
 #include "game/SeatColour.h"
@@ -22,27 +19,23 @@ const int kRow[4] = {0, 0, 1, 1};
 const std::size_t kMinNameLength = 3;
 }  // namespace
 
-PlayerSetup::PlayerSetup() : helpFont(nullptr), nameBoxes(), controlLists() {}
-
-PlayerSetup::~PlayerSetup() { Cleanup(); }
+PlayerSetup::PlayerSetup() : nameBoxes(), controlLists() {}
 
 bool PlayerSetup::Init() {
     BuildBackground();
-    widgets.Add(new SDL_Button("data/gfx/Start.png", 237, 187, 125, 50, kStartCode));
-    helpFont = new FontHolder(kFont, 26);
+    widgets.Add(std::make_unique<SDL_Button>("data/gfx/Start.png", 237, 187, 125, 50, kStartCode));
+    helpFont = std::make_unique<FontHolder>(kFont, 26);
     for (int seat = 0; seat < 4; ++seat) {
-        nameBoxes[seat] = new SDL_TextBox("Name: ", kFont, 21, 15, 10 + 365 * kColumn[seat],
-                                          10 + 552 * kRow[seat]);
-        widgets.Add(nameBoxes[seat]);
+        nameBoxes[seat] = widgets.Add(std::make_unique<SDL_TextBox>(
+            "Name: ", kFont, 21, 15, 10 + 365 * kColumn[seat], 10 + 552 * kRow[seat]));
     }
     for (int seat = 0; seat < 4; ++seat) AddSeat(seat);
     return true;
 }
 
 void PlayerSetup::AddSeat(int seat) {
-    controlLists[seat] = new SDL_CheckBoxList(
-        kFont, "data/gfx/ok.png", 21, 10 + 365 * kColumn[seat], 43 + 462 * kRow[seat], 24, 24);
-    widgets.Add(controlLists[seat]);
+    controlLists[seat] = widgets.Add(std::make_unique<SDL_CheckBoxList>(
+        kFont, "data/gfx/ok.png", 21, 10 + 365 * kColumn[seat], 43 + 462 * kRow[seat], 24, 24));
     controlLists[seat]->AddItem("Human ", 1);
     controlLists[seat]->AddItem("Computer ", 0);
 }
@@ -50,7 +43,7 @@ void PlayerSetup::AddSeat(int seat) {
 // The corners are tinted half and half with the seat colours.
 void PlayerSetup::BuildBackground() {
     SurfaceHolder tinted("data/gfx/background.png");
-    background = new SurfaceHolder(SDL_DisplayFormat(tinted.Get()));
+    background = std::make_unique<SurfaceHolder>(SurfacePtr(SDL_DisplayFormat(tinted.Get())));
     // The copy keeps the picture's alpha flag but not its alpha channel, and a picture with
     // an alpha channel carries a surface alpha of 0: left so, the copy would blit as nothing.
     SDL_SetAlpha(background->Get(), 0, SDL_ALPHA_OPAQUE);
@@ -61,10 +54,7 @@ void PlayerSetup::BuildBackground() {
     BlendSurface(background->Get(), tinted.Get(), 0, 0, 0);
 }
 
-void PlayerSetup::Cleanup() {
-    delete helpFont;
-    helpFont = nullptr;
-}
+void PlayerSetup::Cleanup() { helpFont.reset(); }
 
 void PlayerSetup::HandleKeyDown(SDL_Event* event) {
     if (event->key.keysym.sym == SDLK_ESCAPE) {
@@ -72,18 +62,6 @@ void PlayerSetup::HandleKeyDown(SDL_Event* event) {
         return;  // the setup screen is gone
     }
     for (SDL_TextBox* box : nameBoxes) box->OnKeyDown(event->key.keysym);
-}
-
-void PlayerSetup::HandleMouseMotion(SDL_Event* event) {
-    widgets.MouseMove(event->motion.x, event->motion.y);
-}
-
-void PlayerSetup::HandleMouseButtonUp(SDL_Event* event) {
-    widgets.MouseUp(event->button.x, event->button.y);
-}
-
-void PlayerSetup::HandleMouseButtonDown(SDL_Event* event) {
-    widgets.MouseDown(event->button.x, event->button.y);
 }
 
 void PlayerSetup::HandleUserEvent(SDL_Event* event) {
@@ -120,8 +98,8 @@ void PlayerSetup::Draw(SDL_Surface* screen) {
     if (RepeatsLastFrame(screen, key)) return;
     background->DrawOn(screen, 0, 0);
     const SDL_Color black = Rgb(0, 0, 0);
-    int x = (600 - GetTextWidth(helpFont, kHelp)) / 2;
-    int y = (600 - GetTextHeight(helpFont, kHelp)) / 2;
-    helpText.Draw(helpFont, screen, black, x, y, kHelp);
+    int x = (600 - GetTextWidth(helpFont.get(), kHelp)) / 2;
+    int y = (600 - GetTextHeight(helpFont.get(), kHelp)) / 2;
+    helpText.Draw(helpFont.get(), screen, black, x, y, kHelp);
     widgets.DrawAll(screen);
 }

@@ -1,30 +1,26 @@
 #ifndef TARVELLO_PLAYER_SETUP_H
 #define TARVELLO_PLAYER_SETUP_H
 
+#include <memory>
 #include <vector>
 
+#include "SDL_Engine/FontHolder.h"
+#include "SDL_Engine/SDL_CheckBoxList.h"
 #include "SDL_Engine/SDL_GameState.h"
+#include "SDL_Engine/SDL_TextBox.h"
 #include "SDL_Engine/TextCache.h"
 #include "game/PlayerInfo.h"
-
-class FontHolder;
-class SDL_CheckBoxList;
-class SDL_TextBox;
 
 // The seats of the next game: a name and Human or Computer for each colour, then Start.
 class PlayerSetup final : public SDL_GameState {
   public:
-    static const int kStartCode = 2;
+    static constexpr int kStartCode = 2;
 
     PlayerSetup();
-    ~PlayerSetup() override;
 
     bool Init() override;
     void Cleanup() override;
     void HandleKeyDown(SDL_Event* event) override;
-    void HandleMouseMotion(SDL_Event* event) override;
-    void HandleMouseButtonUp(SDL_Event* event) override;
-    void HandleMouseButtonDown(SDL_Event* event) override;
     void HandleUserEvent(SDL_Event* event) override;
     void Draw(SDL_Surface* screen) override;
 
@@ -39,7 +35,7 @@ class PlayerSetup final : public SDL_GameState {
     void AddSeat(int seat);
     void Start();
 
-    FontHolder* helpFont;  // owned
+    std::unique_ptr<FontHolder> helpFont;
     TextCache helpText;
     SDL_TextBox* nameBoxes[4];          // borrowed from widgets
     SDL_CheckBoxList* controlLists[4];  // borrowed from widgets

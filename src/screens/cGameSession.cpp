@@ -14,49 +14,36 @@
 #include "screens/InGameMenu.h"
 
 namespace {
-SDL_Surface* SameFormatAs(const SDL_Surface* screen) {
+SurfacePtr SameFormatAs(const SDL_Surface* screen) {
     const SDL_PixelFormat* f = screen->format;
-    return SDL_CreateRGBSurface(SDL_SWSURFACE, screen->w, screen->h, f->BitsPerPixel, f->Rmask,
-                                f->Gmask, f->Bmask, f->Amask);
+    return SurfacePtr(SDL_CreateRGBSurface(SDL_SWSURFACE, screen->w, screen->h, f->BitsPerPixel,
+                                           f->Rmask, f->Gmask, f->Bmask, f->Amask));
 }
 }  // namespace
 
-cGameSession::cGameSession(const std::vector<PlayerInfo>& seats)
-    : controller(nullptr), stillLayer(nullptr), layerX(0), layerY(0) {
-    try {
-        for (const PlayerInfo& seat : seats) {
-            if (seat.control == 0) {
-                players.push_back(new ComputerPlayer(&board, seat.colour, seat.name));
-            } else if (seat.control == 1) {
-                players.push_back(new LudoPlayer(&board, seat.colour, seat.name));
-            }
+cGameSession::cGameSession(const std::vector<PlayerInfo>& seats) : layerX(0), layerY(0) {
+    for (const PlayerInfo& seat : seats) {
+        if (seat.control == 0) {
+            players.push_back(std::make_unique<ComputerPlayer>(&board, seat.colour, seat.name));
+        } else if (seat.control == 1) {
+            players.push_back(std::make_unique<LudoPlayer>(&board, seat.colour, seat.name));
         }
-    } catch (...) {
-        Cleanup();  // no destructor runs for a session that was never made
-        throw;
     }
 }
 
-cGameSession::~cGameSession() { Cleanup(); }
-
 bool cGameSession::Init() {
-    controller = new GameControl(&players, &console);
-    widgets.Add(new SDL_Button("data/gfx/ThrowDice.png", 565, 520, 30, 60, kThrowCode));
-    background = new SurfaceHolder("data/gfx/background.png");
+    controller = std::make_unique<GameControl>(&players, &console);
+    widgets.Add(
+        std::make_unique<SDL_Button>("data/gfx/ThrowDice.png", 565, 520, 30, 60, kThrowCode));
+    background = std::make_unique<SurfaceHolder>("data/gfx/background.png");
     GameRecord.finishers.clear();
     GameRecord.playTime = Clock::Ticks();
     return true;
 }
 
 void cGameSession::Cleanup() {
-    delete stillLayer;
-    stillLayer = nullptr;
-    delete controller;
-    controller = nullptr;
-    for (LudoPlayer*& player : players) {
-        delete player;
-        player = nullptr;
-    }
+    stillLayer.reset();
+    controller.reset();
     players.clear();
 }
 
@@ -66,20 +53,18 @@ void cGameSession::HandleKeyDown(SDL_Event* event) {
 }
 
 void cGameSession::HandleMouseButtonDown(SDL_Event* event) {
-    int x = event->button.x;
-    int y = event->button.y;
-    widgets.MouseDown(x, y);
-    controller->HandleClick(x, y);
-    board.OnMouseDown(x, y);
+    SDL_GameState::HandleMouseButtonDown(event);
+    controller->HandleClick(event->button.x, event->button.y);
+    board.OnMouseDown(event->button.x, event->button.y);
 }
 
 void cGameSession::HandleMouseButtonUp(SDL_Event* event) {
-    widgets.MouseUp(event->button.x, event->button.y);
+    SDL_GameState::HandleMouseButtonUp(event);
     board.OnMouseUp();
 }
 
 void cGameSession::HandleMouseMotion(SDL_Event* event) {
-    widgets.MouseMove(event->motion.x, event->motion.y);
+    SDL_GameState::HandleMouseMotion(event);
     board.OnMouseMove(event->motion.x, event->motion.y);
 }
 
@@ -131,7 +116,7 @@ FrameKey cGameSession::Key() const {
     key << board.GetX() << board.GetY() << controller->GetDice().IsRolling()
         << console.GetCurrentText();
     widgets.AddToKey(key);
-    for (const LudoPlayer* player : players) {
+    for (const auto& player : players) {
         key << player->GetPiecesLeft();
         for (int k = 0; k < 4; ++k)
             key << player->GetPiece(k)->GetX() << player->GetPiece(k)->GetY();
@@ -143,8 +128,8 @@ FrameKey cGameSession::Key() const {
 // opaque and fills the screen; were it see-through, the layer beneath would show, not old frames.
 void cGameSession::DrawStillLayer(SDL_Surface* screen) {
     if (!stillLayer || layerX != board.GetX() || layerY != board.GetY()) {
-        if (!stillLayer) stillLayer = new SurfaceHolder(SameFormatAs(screen));
-        background->DrawOn(stillLayer, 0, 0);
+        if (!stillLayer) stillLayer = std::make_unique<SurfaceHolder>(SameFormatAs(screen));
+        background->DrawOn(stillLayer.get(), 0, 0);
         board.Draw(stillLayer->Get());
         layerX = board.GetX();
         layerY = board.GetY();

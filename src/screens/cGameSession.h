@@ -1,30 +1,29 @@
 #ifndef TARVELLO_C_GAME_SESSION_H
 #define TARVELLO_C_GAME_SESSION_H
 
+#include <memory>
 #include <vector>
 
 #include "SDL_Engine/SDL_GameState.h"
 #include "game/GameBoard.h"
 #include "game/GameConsole.h"
+#include "game/GameControl.h"
+#include "game/LudoPlayer.h"
 #include "game/PlayerInfo.h"
-
-class GameControl;
-class SurfaceHolder;
-class LudoPlayer;
 
 // A game of Ludo being played: the board, the players, the message panel, the referee and the
 // throw button.
 class cGameSession final : public SDL_GameState {
   public:
-    static const int kThrowCode = 1;
-    static const int kGameOverCode = 670;
+    static constexpr int kThrowCode = 1;
+    static constexpr int kGameOverCode = 670;
 
     explicit cGameSession(const std::vector<PlayerInfo>& seats);
-    ~cGameSession() override;
 
     bool Init() override;
     void Cleanup() override;
     void HandleKeyDown(SDL_Event* event) override;
+    // The widgets, then the board (and the referee for a press).
     void HandleMouseMotion(SDL_Event* event) override;
     void HandleMouseButtonUp(SDL_Event* event) override;
     void HandleMouseButtonDown(SDL_Event* event) override;
@@ -33,8 +32,8 @@ class cGameSession final : public SDL_GameState {
     void Update() override;
     void Draw(SDL_Surface* screen) override;
 
-    const std::vector<LudoPlayer*>& GetPlayers() const { return players; }
-    GameControl* GetController() const { return controller; }
+    const PlayerList& GetPlayers() const { return players; }
+    GameControl* GetController() const { return controller.get(); }
     GameBoard& GetBoard() { return board; }
     GameConsole& GetConsole() { return console; }
 
@@ -43,13 +42,13 @@ class cGameSession final : public SDL_GameState {
     void DrawStillLayer(SDL_Surface* screen);
     FrameKey Key() const;
 
-    std::vector<LudoPlayer*> players;  // owned
+    PlayerList players;
     GameConsole console;
-    GameControl* controller;  // owned; null outside Init .. Cleanup
+    std::unique_ptr<GameControl> controller;  // null outside Init .. Cleanup
     GameBoard board;
     // The backdrop with the board on it, drawn again only when the board has moved.
-    SurfaceHolder* stillLayer;  // owned; null until the first draw
-    int layerX, layerY;         // where the board was when the layer was drawn
+    std::unique_ptr<SurfaceHolder> stillLayer;  // null until the first draw
+    int layerX, layerY;                         // where the board was when the layer was drawn
 };
 
 #endif

@@ -1,9 +1,7 @@
 #include "screens/cIntroState.h"
 
 #include "SDL_Engine/SDL_Engine.h"
-#include "SDL_Engine/SurfaceHolder.h"
 #include "SDL_Engine/UserEvent.h"
-#include "screens/FadeImage.h"
 #include "screens/MainMenu.h"
 
 namespace {
@@ -12,21 +10,17 @@ const Uint32 kHold = 2000;
 const Uint32 kFadeOut = 1500;
 }  // namespace
 
-cIntroState::~cIntroState() { Cleanup(); }
-
 bool cIntroState::Init() {
-    background = new SurfaceHolder(SDL_CreateRGBSurface(0, 600, 600, 32, 0, 0, 0, 0));
+    background = std::make_unique<SurfaceHolder>(
+        SurfacePtr(SDL_CreateRGBSurface(0, 600, 600, 32, 0, 0, 0, 0)));
     background->Fill(nullptr, 0, 0, 0);
     // The last picture is shown first.
-    pictures.push_back(new FadeImage("data/SDL.jpg", kFadeIn, kHold, kFadeOut));
-    pictures.push_back(new FadeImage("data/Velkor.jpg", kFadeIn, kHold, kFadeOut));
+    pictures.push_back(std::make_unique<FadeImage>("data/SDL.jpg", kFadeIn, kHold, kFadeOut));
+    pictures.push_back(std::make_unique<FadeImage>("data/Velkor.jpg", kFadeIn, kHold, kFadeOut));
     return true;
 }
 
-void cIntroState::Cleanup() {
-    for (FadeImage* picture : pictures) delete picture;
-    pictures.clear();
-}
+void cIntroState::Cleanup() { pictures.clear(); }
 
 void cIntroState::HandleKeyDown(SDL_Event* event) {
     switch (event->key.keysym.sym) {
@@ -65,9 +59,6 @@ void cIntroState::Draw(SDL_Surface* screen) {
     background->DrawOn(screen, 0, 0);
 }
 
-void cIntroState::DropShowing() {
-    delete pictures.back();
-    pictures.pop_back();
-}
+void cIntroState::DropShowing() { pictures.pop_back(); }
 
 void cIntroState::GoToMainMenu() { SDL_Engine::GetInstance()->ChangeState(new MainMenu()); }

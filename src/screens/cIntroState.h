@@ -1,20 +1,19 @@
 #ifndef TARVELLO_C_INTRO_STATE_H
 #define TARVELLO_C_INTRO_STATE_H
 
+#include <memory>
 #include <vector>
 
 #include "SDL_Engine/SDL_GameState.h"
-
-class FadeImage;
+#include "screens/FadeImage.h"
 
 // The opening screen: two splash pictures fading in and out, then the main menu.
 class cIntroState final : public SDL_GameState {
   public:
     // The user event code that tells the intro its last picture has gone.
-    static const int kIntroFinished = 301;
+    static constexpr int kIntroFinished = 301;
 
     cIntroState() = default;
-    ~cIntroState() override;
 
     bool Init() override;
     void Cleanup() override;
@@ -24,13 +23,13 @@ class cIntroState final : public SDL_GameState {
     void Draw(SDL_Surface* screen) override;
 
     std::size_t PicturesLeft() const { return pictures.size(); }
-    const FadeImage* Showing() const { return pictures.empty() ? nullptr : pictures.back(); }
+    const FadeImage* Showing() const { return pictures.empty() ? nullptr : pictures.back().get(); }
 
   private:
     void DropShowing();
     void GoToMainMenu();
 
-    std::vector<FadeImage*> pictures;  // owned; the last one is on screen
+    std::vector<std::unique_ptr<FadeImage>> pictures;  // the last one is on screen
 };
 
 #endif

@@ -166,24 +166,6 @@ TEST_F(Engine, EventsGoOneAPassToTheTopStatesHandlerForTheirType) {
     EXPECT_EQ(std::make_pair(1, 1), Passes(state));
 }
 
-TEST_F(Engine, LoopEndsWhenAStateQuitsAndSaysSoButALoopThatNeverStartedSaysNothing) {
-    struct Quitter : RecordingState {
-        Quitter() : RecordingState("q") {}
-        void Update() override {
-            if (++updates == 3) SDL_Engine::GetInstance()->Quit(0);
-        }
-    };
-    auto* quitter = new Quitter;
-    engine->PushState(quitter);
-    testing::internal::CaptureStdout();
-    engine->MainLoop();
-    EXPECT_EQ("SDL_Engine: Exiting MainLoop()\n", testing::internal::GetCapturedStdout());
-    EXPECT_EQ(3, quitter->updates);
-    testing::internal::CaptureStdout();
-    engine->MainLoop();
-    EXPECT_EQ("", testing::internal::GetCapturedStdout());
-}
-
 TEST_F(Engine, PushStartsTheNewStateBeforePausingTheOldOneAndPopResumesIt) {
     engine->PushState(new RecordingState("a"));
     engine->PushState(new RecordingState("b"));
@@ -244,34 +226,6 @@ TEST_F(Engine, StateWhoseInitRaisesIsFreedAndTheErrorPassesOn) {
               journal);
     EXPECT_EQ(1u, engine->StateCount());
     EXPECT_TRUE(engine->IsRunning());
-}
-
-// Every step opens the screen by 15 pixels on each side, once the tick count has passed the
-// reveal time shared by all screens, and clips what the screen draws after it.
-TEST_F(Engine, OpeningRevealGrowsFromTheCentreInTwentyStepsAndClipsTheScreen) {
-    SDL_GameState::SetNextRevealTime(10);
-    RecordingState state("s"), second("second");
-    SDL_Surface* screen = engine->GetScreen();
-    for (int step = 1; step <= 20; ++step) {
-        clock.Advance(10);
-        state.SDL_GameState::Draw(screen);  // the tick count only reaches the reveal time
-        EXPECT_EQ(315 - 15 * step, state.GetOpenRect().x);
-        clock.Advance(1);
-        state.SDL_GameState::Draw(screen);
-        EXPECT_EQ(FakeClock::Now() + 10, SDL_GameState::NextRevealTime());
-        second.SDL_GameState::Draw(screen);  // the same tick: too early
-        const SDL_Rect& r = state.GetOpenRect();
-        const int side = 30 * step, corner = 300 - side / 2;
-        EXPECT_EQ((std::vector<int>{corner, corner, side, side}),
-                  (std::vector<int>{r.x, r.y, r.w, r.h}));
-        EXPECT_EQ(0, std::memcmp(&r, &screen->clip_rect, sizeof r))
-            << "the screen is clipped to it";
-        EXPECT_EQ(300, second.GetOpenRect().x);
-    }
-    clock.Advance(11);
-    state.SDL_GameState::Draw(screen);
-    EXPECT_EQ(600, state.GetOpenRect().w);
-    SDL_SetClipRect(screen, nullptr);
 }
 
 TEST(EngineLog, ARunPrintsItsLinesByteForByte) {

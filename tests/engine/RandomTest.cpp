@@ -92,14 +92,6 @@ TEST(MersenneTwister, SeedsFromTheRandomSourceOrElseFromTheTime) {
     EXPECT_NE(a, b) << "the system's source gives new words every time";
 }
 
-// The time's bytes 1, 2, 3, 4 (lowest first) mix to ((1 * 257 + 2) * 257 + 3) * 257 + 4, the
-// clock's 5, 6, 7, 8 likewise; every call adds one more to the time's part.
-TEST(MersenneTwister, TimeSeedMixesTimeClockAndCounter) {
-    const uint32_t counter = TimeSeed(0, 0);
-    EXPECT_EQ(counter + 1 + 17107466u, TimeSeed(0x04030201u, 0));
-    EXPECT_EQ((counter + 2) ^ 85271066u, TimeSeed(0, 0x08070605u));
-}
-
 // Die throws and the computer's choices: outputs masked to the bits the bound needs, those at
 // or above the bound skipped; a bound of 1 still uses an output, and 0 gives the whole output.
 // Bounds one above a power of two need every bit of the mask below their top one: above 2^31

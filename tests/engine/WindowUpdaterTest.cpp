@@ -4,8 +4,8 @@
 
 #include "SDL_Engine/Drawing.h"
 #include "SDL_Engine/WindowUpdater.h"
+#include "support/Pixels.h"
 #include "support/SdlSession.h"
-#include "support/TestSurface.h"
 
 namespace {
 
@@ -49,9 +49,9 @@ TEST_F(WindowUpdates, ChangesAreSentTightlyOnceNearbyOnesAsOneBandAndManyAsTheir
     EXPECT_EQ(32 * 4u, Show().size());
     updater.Forget();
     EXPECT_EQ((Sent{0, 0, 600, 600}), Show());
-    TestSurface other(CreateSurface(600, 600, 0));  // a new screen of the same size and format
-    BlitSurface(other.Get(), screen, 0, 0);
-    updater.Show(other.Get());
+    SurfacePtr other = CreateSurface(600, 600, 0);  // a new screen of the same size and format
+    BlitSurface(other.get(), screen, 0, 0);
+    updater.Show(other.get());
     EXPECT_EQ(1u, updater.LastSent().size()) << "a new screen is sent whole";
 }
 

@@ -1,31 +1,19 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <new>
 #include <set>
 #include <utility>
 
 #include "SDL_Engine/FontHolder.h"
 #include "SDL_Engine/MersenneTwister.h"
-#include "SDL_Engine/ResourceCounters.h"
 #include "SDL_Engine/SurfaceHolder.h"
 #include "SDL_Engine/Text.h"
 #include "game/Dice.h"
 #include "game/GameBoard.h"
 #include "game/GameConsole.h"
-#include "game/PathControl.h"
-#include "support/FailingAllocations.h"
 #include "support/FakeClock.h"
 #include "support/SdlSession.h"
 
 namespace {
-// Track square i of the ring, counted from the first node.
-PathNode* TrackNode(const PathControl& path, int i) {
-    PathNode* node = path.GetFirst();
-    for (int k = 0; k < i; ++k) node = node->next;
-    return node;
-}
-
 class BoardTest : public testing::Test {
   protected:
     SdlSession sdl{true};
@@ -34,63 +22,12 @@ class BoardTest : public testing::Test {
     PathControl& path = board.GetPath();
 };
 
-TEST_F(BoardTest, RingOf52NeighbouringSquaresClosesBothWaysAndBranchesAtFourEntries) {
-    std::set<std::pair<int, int>> cells;
-    std::set<int> branching;
-    PathNode* node = path.GetFirst();
-    for (int i = 0; i < PathControl::TrackLength; ++i, node = node->next) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(KindTrack, node->kind);
-        EXPECT_EQ(node, node->next->prev);
-        EXPECT_EQ(0, (node->x - 6) % 32 + (node->y - 6) % 32);
-        const int dx = std::abs(node->next->x - node->x), dy = std::abs(node->next->y - node->y);
-        EXPECT_TRUE((dx == 0 || dx == 32) && (dy == 0 || dy == 32) && dx + dy > 0);
-        cells.insert({node->x, node->y});
-        if (node->branch) branching.insert(i);
+// Only the four colours have a start square and a home stretch.
+TEST_F(BoardTest, OtherColoursHaveNoStartAndNoHomeStretch) {
+    for (int colour : {-1, 4}) {
+        EXPECT_EQ(nullptr, path.GetStartNode(colour));
+        EXPECT_EQ(nullptr, path.MakeHomeStretch(0, 0, colour));
     }
-    EXPECT_EQ(path.GetFirst(), node);
-    EXPECT_EQ(52u, cells.size());
-    EXPECT_EQ((std::set<int>{0, 13, 26, 39}), branching);
-}
-
-TEST_F(BoardTest, HomeStretchRunsSixSquaresToTheCentreAndTheStartLiesTwoAfterTheEntry) {
-    for (int c = 0; c < 4; ++c) {
-        SCOPED_TRACE(c);
-        PathNode* entry = TrackNode(path, 13 * c);
-        EXPECT_EQ(TrackNode(path, 13 * c + 2), path.GetStartNode(c));
-        PathNode* node = entry->branch;
-        for (int k = 0; k < 6; ++k, node = node->next) {
-            EXPECT_EQ(k < 5 ? c : KindFinal, node->kind);
-            EXPECT_EQ(nullptr, node->branch);
-            EXPECT_EQ(k > 0 ? node : nullptr, node->prev ? node->prev->next : nullptr);
-            // Straight towards the centre, cell by cell.
-            EXPECT_EQ(32 * (k + 1), std::abs(node->x - entry->x) + std::abs(node->y - entry->y));
-            EXPECT_EQ(c % 2 ? entry->x : entry->y, c % 2 ? node->x : node->y);
-        }
-        EXPECT_EQ(nullptr, node);
-    }
-    EXPECT_EQ(nullptr, path.GetStartNode(4));
-    EXPECT_EQ(nullptr, path.GetStartNode(-1));
-    EXPECT_EQ(nullptr, path.MakeHomeStretch(0, 0, 4));
-    EXPECT_EQ(nullptr, path.MakeHomeStretch(0, 0, -1));
-}
-
-// Memory can run out at any allocation of the path: what was made before is freed, the failure
-// reaches the caller, and every allocation was tried once the path builds whole.
-TEST(PathControl, RunningOutOfMemoryAnywhereLeavesNothingBehind) {
-    long allocations = 0;
-    for (;; ++allocations) {
-        FailAllocationAfter(allocations);
-        try {
-            PathControl path;
-            if (!AllocationFailed()) break;
-            ADD_FAILURE() << "failure at allocation " << allocations << " was swallowed";
-        } catch (const std::bad_alloc&) {
-        }
-        ASSERT_EQ(0, SurfaceCount) << "after a failure at allocation " << allocations;
-    }
-    FailAllocationAfter(-1);
-    EXPECT_EQ(5 + PathControl::TrackLength + 4 * 6, allocations);
 }
 
 // The board covers exactly its 491 pixels; a drag keeps the grab offset, may leave the window

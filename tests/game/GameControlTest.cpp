@@ -4,13 +4,13 @@
 #include <string>
 #include <vector>
 
-#include "GameTable.h"
 #include "SDL_Engine/MersenneTwister.h"
 #include "game/GameMessages.h"
 #include "game/GameRecord.h"
 #include "game/LudoPiece.h"
 #include "game/PathNode.h"
 #include "support/FakeClock.h"
+#include "support/GameTable.h"
 #include "support/SdlSession.h"
 
 namespace {
@@ -121,47 +121,6 @@ INSTANTIATE_TEST_SUITE_P(EveryOutcome, ThrowEvaluationTest, testing::Values(
     [](const testing::TestParamInfo<ThrowCase>& info) { return std::string(info.param.name); });
 // clang-format on
 
-TEST_F(GameControlTest, ThirdSixInARowForfeitsTheBonusAndPassesTheTurn) {
-    Seat(AnnaAndBert);
-    for (unsigned sixes = 1; sixes <= 2; ++sixes) {
-        Throw(6);
-        EXPECT_EQ(sixes, table->Control().GetSixesInARow());
-        Press(0, 0);
-        ASSERT_TRUE(table->StepUntil(TurnStart));
-        ASSERT_EQ(0u, table->Control().GetCurrentPlayer());
-    }
-    const PathNode* before = table->Player(0)->GetPiece(0)->GetNode();
-    Throw(6, true);
-    EXPECT_EQ(TurnEnd, table->State());
-    Steps(80);
-    EXPECT_EQ((Strings{Said(0, MessageThreeSixes), Said(1, MessageYourTurn)}), table->Shown());
-    EXPECT_EQ(1u, table->Control().GetCurrentPlayer());
-    EXPECT_EQ(0u, table->Control().GetSixesInARow());
-    EXPECT_EQ(before, table->Player(0)->GetPiece(0)->GetNode());
-}
-
-TEST_F(GameControlTest, PlayerWhoFinishesWithASixThrowsOnceMoreThenPasses) {
-    Seat(AnnaAndBert);
-    LudoPlayer* anna = table->Player(0);
-    for (int k = 0; k < 3; ++k) GameTable::Walk(anna, k, 56);
-    GameTable::Walk(anna, 3, 50);
-    Throw(6);
-    ASSERT_EQ(WaitSelect, table->State());
-    table->Shown().clear();
-    Press(0, 3);
-    ASSERT_TRUE(table->StepUntil(TurnEnd));
-    ASSERT_EQ(1u, GameRecord.finishers.size());
-    Throw(6);  // the bonus turn of the winning six
-    EXPECT_EQ(TurnEnd, table->State());
-    EXPECT_EQ(2u, table->Control().GetSixesInARow());
-    Steps(60);
-    EXPECT_EQ((Strings{Said(0, MessageWon), Said(0, MessageYourTurn), Said(0, MessageThrow),
-                       Said(0, MessageNoMoves), Said(1, MessageYourTurn)}),
-              table->Shown());
-    EXPECT_EQ(1u, table->Control().GetCurrentPlayer());
-    EXPECT_EQ(0u, table->Control().GetSixesInARow());
-}
-
 // A press on a piece that cannot go is answered with a notice that stays through its 500th ms
 // from the update that shows it.
 TEST_F(GameControlTest, RefusedPieceIsNoticedForHalfASecond) {
@@ -175,25 +134,6 @@ TEST_F(GameControlTest, RefusedPieceIsNoticedForHalfASecond) {
     int ms = 0;
     for (; ms < 2000 && table->Console().GetCurrentText() == notice; ++ms) table->Step(1);
     EXPECT_EQ(1 + 501, ms) << "its time starts on the first update, 1 ms after the press";
-}
-
-// On an open square, and on the other colour's own start square where it has just come out.
-TEST_F(GameControlTest, LandingOnAnotherColourSendsItToItsYardSpotEvenOnItsStartSquare) {
-    for (int bertSteps : {43, 0}) {  // 43: four squares past Anna's start
-        Seat(AnnaAndBert);
-        LudoPlayer* anna = table->Player(0);
-        LudoPlayer* bert = table->Player(1);
-        GameTable::Walk(bert, 0, bertSteps);
-        GameTable::Walk(anna, 0, bertSteps == 0 ? 9 : 0);
-        const PathNode* target = bert->GetPiece(0)->GetNode();
-        Throw(4);
-        Press(0, 0);
-        ASSERT_TRUE(table->StepUntil(TurnEnd));
-        EXPECT_EQ(target, anna->GetPiece(0)->GetNode()) << bertSteps;
-        EXPECT_EQ(anna->GetPiece(0), target->occupant);
-        EXPECT_TRUE(bert->IsInYard(0));
-        EXPECT_EQ(bert->GetPiece(0), bert->GetPiece(0)->GetYardSpot()->occupant);
-    }
 }
 
 TEST_F(GameControlTest, LonePlayerTakesEveryTurnAndThenGameOverIsPostedOnEveryUpdate) {
@@ -210,7 +150,7 @@ TEST_F(GameControlTest, LonePlayerTakesEveryTurnAndThenGameOverIsPostedOnEveryUp
 }
 
 TEST_F(GameControlTest, WithoutPlayersTheGameIsOverAtOnceAndNothingBreaks) {
-    std::vector<LudoPlayer*> nobody;
+    PlayerList nobody;
     GameConsole console;
     GameControl control(&nobody, &console);
     control.ThrowDice();
@@ -227,6 +167,10 @@ struct NextCase {
     unsigned seat;
     unsigned next;
 };
+
+void PrintTo(const NextCase& c, std::ostream* os) {
+    *os << "from " << c.seat << " to " << c.next << ", " << c.finished.size() << " home";
+}
 
 class NextPlayerTest : public GameControlTest, public testing::WithParamInterface<NextCase> {};
 

@@ -5,7 +5,6 @@
 #include <set>
 
 #include "SDL_Engine/MersenneTwister.h"
-#include "SDL_Engine/ResourceCounters.h"
 #include "SDL_Engine/SDL_Exception.h"
 #include "game/ComputerPlayer.h"
 #include "game/GameBoard.h"
@@ -98,59 +97,6 @@ TEST_F(PiecesTest, EachRouteRunsFiftySquaresToItsEntryThenSixHomeAndOthersPassTh
     }
 }
 
-TEST_F(PiecesTest, HomeStretchNeedsTheExactCountAndAFinishedPieceNeverMoves) {
-    for (int c = 0; c < 4; ++c) {
-        for (int distance = 0; distance <= 8; ++distance) {
-            Put(*players[c], 0, OnRoute(c, 56 - distance));
-            EXPECT_EQ(distance == 0, players[c]->IsPieceFinished(0));
-            for (int steps = 1; steps <= 6; ++steps) {
-                EXPECT_EQ(steps <= distance, players[c]->CanMove(steps, 0))
-                    << "colour " << c << ", distance " << distance << ", steps " << steps;
-            }
-        }
-    }
-}
-
-TEST_F(PiecesTest, OwnPieceBlocksTheSquareAndTheStartButMayBePassed) {
-    LudoPlayer& blue = *players[2];
-    blue.StartPiece(0);
-    Put(blue, 1, OnRoute(2, 4));
-    EXPECT_FALSE(blue.CanMove(4, 0));
-    EXPECT_TRUE(blue.CanMove(3, 0) && blue.CanMove(5, 0));
-    EXPECT_TRUE(blue.HasMove(4)) << "piece 1 may move";
-    EXPECT_FALSE(blue.CanStart());
-    blue.StartPiece(2);
-    EXPECT_TRUE(blue.IsInYard(2));
-    EXPECT_EQ(blue.GetPiece(0), Start(2)->occupant);
-}
-
-TEST_F(PiecesTest, ArrivalOrEntryOnAnOpponentSendsItToItsOwnYardSpot) {
-    LudoPlayer& red = *players[1];
-    LudoPlayer& yellow = *players[3];
-    Put(yellow, 1, Start(1));
-    red.StartPiece(2);
-    EXPECT_EQ(Start(1), red.GetPiece(2)->GetNode());
-    EXPECT_EQ(Start(1)->y, red.GetPiece(2)->GetY());
-    EXPECT_EQ(red.GetPiece(2), Start(1)->occupant);
-    EXPECT_TRUE(yellow.IsInYard(1));
-    EXPECT_EQ(yellow.GetPiece(1), yellow.GetPiece(1)->GetYardSpot()->occupant);
-
-    PathNode* target = OnRoute(1, 3);
-    Put(yellow, 3, target);
-    red.SelectMove(3, 2);
-    int busy = 0;
-    EXPECT_EQ(0, RunMove(red, &busy));
-    EXPECT_EQ(red.GetPiece(2), target->occupant);
-    EXPECT_EQ(nullptr, Start(1)->occupant);
-    const LudoPiece* captured = yellow.GetPiece(3);
-    EXPECT_TRUE(yellow.IsInYard(3));
-    EXPECT_EQ(captured, captured->GetYardSpot()->occupant);
-    EXPECT_EQ(captured->GetYardSpot()->x, captured->GetX());
-    EXPECT_EQ(captured->GetYardSpot()->y, captured->GetY());
-    yellow.StartPiece(3);  // out again: its yard spot is left free
-    EXPECT_EQ(nullptr, captured->GetYardSpot()->occupant);
-}
-
 TEST_F(PiecesTest, FinishingReportsHomeAndTheLastPieceWinsInTheRecord) {
     for (int c : {3, 1}) {
         for (int k = 0; k < 4; ++k) {
@@ -206,18 +152,6 @@ TEST_F(PiecesTest, OutOfRangePiecesAndStepsAreRefusedAndUnknownColoursThrow) {
     red.Draw(nullptr);
     EXPECT_THROW(LudoPlayer(&board, 4, "Nobody"), SDL_Exception);
     EXPECT_THROW(LudoPlayer(&board, -1, "Nobody"), SDL_Exception);
-}
-
-TEST(PiecesLifetime, BoardAndPlayerFreeWhatTheyMade) {
-    SdlSession sdl;
-    const int before = SurfaceCount;
-    auto board = std::make_unique<GameBoard>();
-    EXPECT_EQ(before + 6, SurfaceCount);  // the picture and five square pictures
-    auto player = std::make_unique<LudoPlayer>(board.get(), 1, "Rolf");
-    EXPECT_EQ(before + 7, SurfaceCount);
-    player.reset();
-    board.reset();
-    EXPECT_EQ(before, SurfaceCount);
 }
 
 // Finishing, capturing on the destination, or entering with a capture.

@@ -3,22 +3,10 @@
 // clock and a fixed seed and hashes the screen after every pass of the main loop; its stages
 // are hashed separately so that a failure names the first stage that differs. The scenarios
 // pass along the edges of every button, so that where a button reacts is pinned too.
-//
-// The recorded hashes (classic SDL's pixels) live in tests/screens/frame_hashes.txt. After a
-// deliberate change of what the game shows, record them again from the build folder with
-//
-//     TARVELLO_RECORD_FRAMES=../tests/screens/frame_hashes.txt ./tests/tarvello_tests
-//     --gtest_filter='*FrameHash*'
-//
-// which rewrites the scenarios' lines of that file instead of comparing, then check the diff.
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <cstring>
-#include <fstream>
 #include <iostream>
-#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -32,27 +20,25 @@
 #include "screens/PlayerSetup.h"
 #include "screens/cGameSession.h"
 #include "screens/cIntroState.h"
+#include "support/Recorded.h"
 #include "support/ScreenDriver.h"
 
 namespace {
 
-const char* const kTable = TARVELLO_SOURCE_DIR "/tests/screens/frame_hashes.txt";
-
-// FNV-1a over the visible colour of every pixel, row by row, per stage of a scenario; pitch
-// padding and the unused byte of a 32-bit pixel are not part of the picture.
+// The hash of every frame of each stage of a scenario.
 class Recorder {
   public:
     explicit Recorder(ScreenDriver& driver) : d(driver) {
         d.afterPass = [this] { Shot(); };
     }
     ~Recorder() { d.afterPass = nullptr; }
-    void Stage(const std::string& name) { stages.push_back({name, 0xcbf29ce484222325ull, 0}); }
+    void Stage(const std::string& name) { stages.push_back({name, {}, 0}); }
     // "stage=hash:frames ..." in order.
     std::string Line() const {
         std::ostringstream line;
         for (const Hashed& s : stages) {
-            line << (&s == &stages[0] ? "" : " ") << s.name << '=' << std::hex << s.hash << ':'
-                 << std::dec << s.frames;
+            line << (&s == &stages[0] ? "" : " ") << s.name << '=' << Hex(s.hash.Value()) << ':'
+                 << s.frames;
         }
         return line.str();
     }
@@ -60,28 +46,13 @@ class Recorder {
   private:
     struct Hashed {
         std::string name;
-        Uint64 hash;
+        Fnv1a<std::uint64_t> hash;
         int frames;
     };
     void Shot() {
         if (stages.empty()) return;
-        SDL_Surface* screen = d.Screen();
-        const SDL_PixelFormat* f = screen->format;
-        Hashed& s = stages.back();
-        SDL_LockSurface(screen);
-        for (int y = 0; y < screen->h; ++y) {
-            const Uint8* row = static_cast<const Uint8*>(screen->pixels) + y * screen->pitch;
-            for (int x = 0; x < screen->w; ++x) {
-                Uint32 pixel = 0;
-                std::memcpy(&pixel, row + x * f->BytesPerPixel, f->BytesPerPixel);
-                const Uint32 rgb = ((pixel & f->Rmask) >> f->Rshift) << 16 |
-                                   ((pixel & f->Gmask) >> f->Gshift) << 8 |
-                                   ((pixel & f->Bmask) >> f->Bshift);
-                s.hash = (s.hash ^ rgb) * 0x100000001b3ull;
-            }
-        }
-        SDL_UnlockSurface(screen);
-        ++s.frames;
+        AddColours(stages.back().hash, d.Screen());
+        ++stages.back().frames;
     }
 
     ScreenDriver& d;
@@ -257,17 +228,6 @@ const HashCase kCases[] = {
     {"HumanGame", HumanGame}, {"Results", Results},
 };
 
-std::map<std::string, std::string> ReadTable(const char* path) {
-    std::map<std::string, std::string> table;
-    std::ifstream in(path);
-    for (std::string line; std::getline(in, line);) {
-        const std::size_t space = line.find(' ');
-        if (!line.empty() && line[0] != '#' && space != std::string::npos)
-            table[line.substr(0, space)] = line.substr(space + 1);
-    }
-    return table;
-}
-
 class FrameHash : public testing::TestWithParam<HashCase> {};
 
 TEST_P(FrameHash, ScreenFramesMatchTheRecordedPixels) {
@@ -281,18 +241,8 @@ TEST_P(FrameHash, ScreenFramesMatchTheRecordedPixels) {
     }
     const std::string output = testing::internal::GetCapturedStdout();
     if (HasFailure()) std::cout << output;  // what the scenario printed, with its failures
-    if (const char* path = std::getenv("TARVELLO_RECORD_FRAMES")) {
-        std::map<std::string, std::string> table = ReadTable(path);
-        table[GetParam().name] = line;
-        std::ofstream out(path);
-        out << "# scenario stage=fnv1a64:frames ...; how to record: FrameHashTest.cpp\n";
-        for (const auto& row : table) out << row.first << ' ' << row.second << '\n';
-        return;
-    }
-    const std::map<std::string, std::string> table = ReadTable(kTable);
-    const auto row = table.find(GetParam().name);
-    ASSERT_NE(table.end(), row) << "no recorded frames in " << kTable;
-    EXPECT_EQ(row->second, line);  // the first stage that differs tells where to look
+    // The first stage that differs tells where to look.
+    ExpectRecorded(std::string("Screens.") + GetParam().name, line);
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, FrameHash, testing::ValuesIn(kCases),

@@ -12,6 +12,7 @@
 #include "SDL_Engine/ResourceCounters.h"
 #include "game/GameRecord.h"
 #include "screens/GameResults.h"
+#include "support/LiveResources.h"
 #include "support/RunProgram.h"
 #include "support/ScreenDriver.h"
 #include "support/TempFiles.h"
@@ -156,7 +157,7 @@ TEST_P(MissingDataFile, TheScreenThatNeedsItRaisesTheLibraryText) {
         }
     }
     fs::current_path(home);
-    EXPECT_EQ(0, SurfaceCount + FontCount + MusicCount + ChunkCount);
+    EXPECT_EQ(NoneLive, LiveResources());
     // The mixer names no file when a sound cannot be opened; the other libraries do.
     const fs::path file(GetParam());
     EXPECT_NE(std::string::npos,

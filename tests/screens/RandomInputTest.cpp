@@ -14,6 +14,7 @@
 #include "screens/PlayerSetup.h"
 #include "screens/cGameSession.h"
 #include "screens/cIntroState.h"
+#include "support/LiveResources.h"
 #include "support/ScreenDriver.h"
 
 namespace {
@@ -92,8 +93,7 @@ TEST_P(RandomInput, TenThousandEventsNeverCrashAndLeaveNothingAlive) {
     for (int i = 0; i < 10000; ++i) {
         if (driver && !driver->Engine()->IsRunning()) {
             driver.reset();
-            if (SurfaceCount + FontCount + MusicCount + ChunkCount != 0 && leakedAt < 0)
-                leakedAt = i;
+            if (LiveResources() != NoneLive && leakedAt < 0) leakedAt = i;
         }
         if (!driver) {
             driver = std::make_unique<ScreenDriver>();
@@ -113,7 +113,7 @@ TEST_P(RandomInput, TenThousandEventsNeverCrashAndLeaveNothingAlive) {
     const std::string output = testing::internal::GetCapturedStdout();
     if (HasFailure()) std::cout << output;
     EXPECT_EQ(-1, leakedAt) << "resources left alive after the program ended at that event";
-    EXPECT_EQ(0, SurfaceCount + FontCount + MusicCount + ChunkCount);
+    EXPECT_EQ(NoneLive, LiveResources());
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryScreen, RandomInput, testing::ValuesIn(kScreens),

@@ -28,6 +28,10 @@ struct FadeCase {
     Uint32 stall;  // a pause of the updates after the first
 };
 
+void PrintTo(const FadeCase& c, std::ostream* out) {
+    *out << "start " << c.start << ", stall " << c.stall;
+}
+
 class SplashPicture : public testing::TestWithParam<FadeCase> {};
 
 // Whatever the tick count at the start (including 0, past the signed range and just before the
@@ -150,7 +154,7 @@ TEST_P(SetupStart, BuildsOnePlayerPerTakenSeatOrNothing) {
     ASSERT_NE(nullptr, game);
     ASSERT_EQ(setup.playing.size(), game->GetPlayers().size());
     for (std::size_t i = 0; i < setup.playing.size(); ++i) {
-        LudoPlayer* player = game->GetPlayers()[i];
+        LudoPlayer* player = game->GetPlayers()[i].get();
         const Seat& seat = setup.seats[setup.playing[i]];
         EXPECT_EQ(setup.playing[i], player->GetColour());
         EXPECT_EQ(seat.name, player->GetName());

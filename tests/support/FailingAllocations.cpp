@@ -6,6 +6,7 @@
 namespace {
 long allocationsBeforeFailure = -1;  // -1: nothing armed
 bool failed = false;
+long live = 0;
 }  // namespace
 
 void FailAllocationAfter(long count) {
@@ -15,6 +16,8 @@ void FailAllocationAfter(long count) {
 
 bool AllocationFailed() { return failed; }
 
+long LiveAllocations() { return live; }
+
 void* operator new(std::size_t size) {
     if (allocationsBeforeFailure == 0) {
         allocationsBeforeFailure = -1;
@@ -22,9 +25,14 @@ void* operator new(std::size_t size) {
         throw std::bad_alloc();
     }
     if (allocationsBeforeFailure > 0) --allocationsBeforeFailure;
-    if (void* memory = std::malloc(size ? size : 1)) return memory;
-    throw std::bad_alloc();
+    void* memory = std::malloc(size ? size : 1);
+    if (!memory) throw std::bad_alloc();
+    ++live;
+    return memory;
 }
 
-void operator delete(void* memory) noexcept { std::free(memory); }
-void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
+void operator delete(void* memory) noexcept {
+    if (memory) --live;
+    std::free(memory);
+}
+void operator delete(void* memory, std::size_t) noexcept { operator delete(memory); }

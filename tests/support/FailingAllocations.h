@@ -11,4 +11,7 @@ void FailAllocationAfter(long count);
 // True once the armed failure has happened; arming again clears it.
 bool AllocationFailed();
 
+// Blocks from operator new not yet given back to operator delete.
+long LiveAllocations();
+
 #endif

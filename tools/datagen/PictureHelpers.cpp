@@ -1,11 +1,11 @@
+#include "../../src/game/SeatColours.h"
 #include "Pictures.h"
 
 namespace Pictures {
 
 Colour BoardColour(int index) {
-    static const Colour colours[] = {Rgb(0, 255, 64), Rgb(255, 50, 50), Rgb(0, 128, 255),
-                                     Rgb(255, 255, 0)};
-    return colours[index & 3];
+    const SeatRgb& seat = SeatColours[index & 3];
+    return Rgb(seat.r, seat.g, seat.b);
 }
 
 Colour VerticalGradient(const Colour& top, const Colour& bottom, float y, float y0, float y1) {

@@ -1,4 +1,4 @@
-#include "GameTable.h"
+#include "support/GameTable.h"
 
 #include "game/ComputerPlayer.h"
 #include "game/LudoPiece.h"
@@ -8,17 +8,12 @@
 GameTable::GameTable(const std::vector<PlayerInfo>& seats) {
     for (const PlayerInfo& seat : seats) {
         if (seat.control == 0) {
-            players.push_back(new ComputerPlayer(&board, seat.colour, seat.name));
+            players.push_back(std::make_unique<ComputerPlayer>(&board, seat.colour, seat.name));
         } else {
-            players.push_back(new LudoPlayer(&board, seat.colour, seat.name));
+            players.push_back(std::make_unique<LudoPlayer>(&board, seat.colour, seat.name));
         }
     }
-    control.reset(new GameControl(&players, &console));
-}
-
-GameTable::~GameTable() {
-    control.reset();
-    for (LudoPlayer* player : players) delete player;
+    control = std::make_unique<GameControl>(&players, &console);
 }
 
 void GameTable::Step(Uint32 ms) {

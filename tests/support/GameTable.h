@@ -19,7 +19,6 @@ class GameTable {
   public:
     // One player per seat: control 0 a computer, 1 a human.
     explicit GameTable(const std::vector<PlayerInfo>& seats);
-    ~GameTable();
 
     GameTable(const GameTable&) = delete;
     GameTable& operator=(const GameTable&) = delete;
@@ -34,9 +33,9 @@ class GameTable {
     GameControl& Control() { return *control; }
     GameConsole& Console() { return console; }
     GameBoard& Board() { return board; }
-    const std::vector<LudoPlayer*>& Players() const { return players; }
-    LudoPlayer* Player(unsigned seat) { return players[seat]; }
-    LudoPlayer* Current() { return players[control->GetCurrentPlayer()]; }
+    const PlayerList& Players() const { return players; }
+    LudoPlayer* Player(unsigned seat) { return players[seat].get(); }
+    LudoPlayer* Current() { return players[control->GetCurrentPlayer()].get(); }
     TurnState State() { return Current()->GetTurnState(); }
 
     // The texts the panel has shown, one entry per change, blanks left out.
@@ -51,7 +50,7 @@ class GameTable {
   private:
     GameBoard board;
     GameConsole console;
-    std::vector<LudoPlayer*> players;  // owned
+    PlayerList players;
     std::unique_ptr<GameControl> control;
     std::vector<std::string> shown;
 };

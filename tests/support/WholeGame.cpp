@@ -1,8 +1,7 @@
-#include "WholeGame.h"
+#include "support/WholeGame.h"
 
 #include <algorithm>
 
-#include "GameTable.h"
 #include "SDL_Engine/Clock.h"
 #include "SDL_Engine/MersenneTwister.h"
 #include "game/ComputerPlayer.h"
@@ -10,6 +9,8 @@
 #include "game/LudoPiece.h"
 #include "game/PathNode.h"
 #include "support/FakeClock.h"
+#include "support/GameTable.h"
+#include "support/Recorded.h"
 
 namespace {
 uint32_t Draw(std::size_t n) { return RandomInt(static_cast<uint32_t>(n)); }
@@ -29,29 +30,21 @@ std::vector<PlayerInfo> ChooseSeats(const WholeGameOptions& options) {
     return seats;
 }
 
-// FNV-1a, 64 bits.
+// Every value as its eight bytes, a text character by character.
 struct Trace {
-    uint64_t hash = 0xcbf29ce484222325ull;
-    void Add(long long value) {
-        for (int i = 0; i < 8; ++i) hash = (hash ^ ((value >> (8 * i)) & 0xff)) * 0x100000001b3ull;
-    }
+    Fnv1a<uint64_t> hash;
+    void Add(long long value) { hash.Bytes(static_cast<uint64_t>(value), 8); }
     void Add(const std::string& text) {
         for (char c : text) Add(static_cast<long long>(c));
     }
     // The table as the game screen draws it, on a surface of known pixel layout.
     void AddFrame(GameTable& table) {
-        SDL_Surface* frame = SDL_CreateRGBSurface(0, 600, 600, 32, 0xff0000, 0xff00, 0xff, 0);
-        SDL_FillRect(frame, nullptr, 0x123456);
-        table.Board().Draw(frame);
-        table.Control().Draw(frame);
-        table.Console().Draw(frame);
-        for (int y = 0; y < frame->h; ++y) {
-            const Uint32* row = reinterpret_cast<const Uint32*>(
-                static_cast<const Uint8*>(frame->pixels) + y * frame->pitch);
-            for (int x = 0; x < frame->w; ++x)
-                hash = (hash ^ (row[x] & 0xffffff)) * 0x100000001b3ull;
-        }
-        SDL_FreeSurface(frame);
+        SurfacePtr frame(SDL_CreateRGBSurface(0, 600, 600, 32, 0xff0000, 0xff00, 0xff, 0));
+        SDL_FillRect(frame.get(), nullptr, 0x123456);
+        table.Board().Draw(frame.get());
+        table.Control().Draw(frame.get());
+        table.Console().Draw(frame.get());
+        AddColours(hash, frame.get());
     }
 };
 
@@ -158,7 +151,7 @@ class Rules {
         }
         const auto& players = table.Players();
         for (unsigned seat = 0; seat < players.size(); ++seat) {
-            const LudoPlayer* player = players[seat];
+            const LudoPlayer* player = players[seat].get();
             int home = 0;
             for (int k = 0; k < 4; ++k) {
                 const std::string broken = CheckPiece(player, k, &home);
@@ -208,7 +201,7 @@ void AddToTrace(Trace& trace, GameTable& table) {
     trace.Add(FakeClock::Now());
     trace.Add(control.GetCurrentPlayer() * 64 + control.GetNextPlayer() * 16 + table.State());
     trace.Add(control.GetDice().GetValue() * 16 + control.GetSixesInARow());
-    for (const LudoPlayer* player : table.Players()) {
+    for (const auto& player : table.Players()) {
         trace.Add(player->GetPiecesLeft());
         for (int k = 0; k < 4; ++k) {
             trace.Add(player->GetPiece(k)->GetX() * 1000 + player->GetPiece(k)->GetY());
@@ -246,7 +239,7 @@ WholeGameResult PlayWholeGame(uint32_t seed, const WholeGameOptions& options) {
         if (options.frameEvery > 0 && result.updates % options.frameEvery == 0) {
             frames.AddFrame(table);
         }
-        for (const LudoPlayer* player : table.Players()) {
+        for (const auto& player : table.Players()) {
             const int colour = player->GetColour();
             if (player->HasFinished() &&
                 std::count(finishedSeen.begin(), finishedSeen.end(), colour) == 0) {
@@ -256,8 +249,8 @@ WholeGameResult PlayWholeGame(uint32_t seed, const WholeGameOptions& options) {
         if (options.checkRules && result.failure.empty()) result.failure = rules.Check();
         result.ended = GameTable::TakeGameOverEvents() > 0;
     }
-    result.trace = trace.hash;
-    result.frames = frames.hash;
+    result.trace = trace.hash.Value();
+    result.frames = frames.hash.Value();
     for (const PlayerInfo& finisher : GameRecord.finishers) {
         result.finishColours.push_back(finisher.colour);
     }
