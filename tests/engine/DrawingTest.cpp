@@ -151,7 +151,7 @@ class DrawingScene : public testing::TestWithParam<Scene> {
 };
 
 TEST_P(DrawingScene, DrawsTheRecordedPixels) {
-    ExpectRecorded(std::string("Drawing.") + GetParam().name, Hex(GetParam().draw(), 8));
+    ExpectRecordedPixels(std::string("Drawing.") + GetParam().name, Hex(GetParam().draw(), 8));
 }
 
 INSTANTIATE_TEST_SUITE_P(FrameHash, DrawingScene,

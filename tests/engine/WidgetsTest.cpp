@@ -87,8 +87,8 @@ TEST_P(WidgetFrameHash, DrawsTheRecordedScreen) {
     SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, 1, 90, 1));
     GetParam().draw(*this);
     Fnv1a<Uint32> hash;
-    ExpectRecorded(std::string("Widgets.") + GetParam().name,
-                   Hex(AddPixels(hash, screen).Value(), 8));
+    ExpectRecordedPixels(std::string("Widgets.") + GetParam().name,
+                         Hex(AddPixels(hash, screen).Value(), 8));
 }
 
 void MenuScene(Widgets& w) {

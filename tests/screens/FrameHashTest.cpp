@@ -242,7 +242,7 @@ TEST_P(FrameHash, ScreenFramesMatchTheRecordedPixels) {
     const std::string output = testing::internal::GetCapturedStdout();
     if (HasFailure()) std::cout << output;  // what the scenario printed, with its failures
     // The first stage that differs tells where to look.
-    ExpectRecorded(std::string("Screens.") + GetParam().name, line);
+    ExpectRecordedPixels(std::string("Screens.") + GetParam().name, line);
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, FrameHash, testing::ValuesIn(kCases),

@@ -28,6 +28,18 @@ std::string Hex(std::uint64_t value, int digits) {
     return text;
 }
 
+void ExpectRecordedPixels(const std::string& name, const std::string& value) {
+    // sdl12-compat calls itself 1.2.50 and later; classic SDL 1.2 ended at 1.2.15.
+    const SDL_version* sdl = SDL_Linked_Version();
+    const std::string key =
+        sdl->patch >= 50 ? name + "@sdl12-compat-1.2." + std::to_string(sdl->patch) : name;
+    if (!std::getenv("TARVELLO_RECORD") && ReadTable().count(key) == 0) {
+        GTEST_SKIP() << "no pixels of SDL " << int(sdl->major) << '.' << int(sdl->minor) << '.'
+                     << int(sdl->patch) << " are recorded for " << key << " in " << kTable;
+    }
+    ExpectRecorded(key, value);
+}
+
 void ExpectRecorded(const std::string& name, const std::string& value) {
     std::map<std::string, std::string> table = ReadTable();
     if (std::getenv("TARVELLO_RECORD")) {
