@@ -56,7 +56,11 @@ class RecordingState : public SDL_GameState {
 // are swallowed so tests see only what they cause.
 class EngineFixture : public testing::Test {
   protected:
-    void SetUp() override {
+    void SetUp() override { Start(0); }
+    // (Re)creates the engine with the clock at tick.
+    void Start(Uint32 tick) {
+        if (engine) DestroyAndCapture();
+        clock.Set(tick);
         ExitCode = 0;
         RecordingState::journal.clear();
         testing::internal::CaptureStdout();
@@ -124,14 +128,8 @@ TEST_F(Engine, APassRunsEveryStepDueThenDrawsOnce) {
 
 // The tick count wraps to 0 after 49.7 days; a game left running that long goes on stepping.
 TEST_F(Engine, StepsGoOnAtFiftyASecondAcrossTheWrapOfTheTickCount) {
-    DestroyAndCapture();
     const Uint32 start = 0xFFFFFFF0u;
-    clock.Set(start);
-    testing::internal::CaptureStdout();
-    SDL_Engine::CreateInstance("Tarvello");
-    testing::internal::GetCapturedStdout();
-    DropWindowEvents();
-    engine = SDL_Engine::GetInstance();
+    Start(start);
     RecordingState* state = Push();
     clock.Set(0xFFFFFFFFu);
     engine->RunFrame();

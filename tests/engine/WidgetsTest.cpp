@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <cstdio>
-#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -11,7 +8,6 @@
 #include "SDL_Engine/Drawing.h"
 #include "SDL_Engine/FontHolder.h"
 #include "SDL_Engine/MenuControl.h"
-#include "SDL_Engine/ResourceCounters.h"
 #include "SDL_Engine/SDL_Button.h"
 #include "SDL_Engine/SDL_CheckBox.h"
 #include "SDL_Engine/SDL_CheckBoxList.h"
@@ -22,6 +18,7 @@
 #include "SDL_Engine/TextCache.h"
 #include "SDL_Engine/WidgetList.h"
 #include "SDL_Engine/cMenu.h"
+#include "support/LiveResources.h"
 #include "support/Recorded.h"
 #include "support/SdlSession.h"
 #include "support/TempFiles.h"
@@ -46,9 +43,6 @@ cMenu ThreeEntries() {
 }
 
 SDL_Color Rgb(Uint8 r, Uint8 g, Uint8 b) { return SDL_Color{r, g, b, 0}; }
-
-// Live surfaces and fonts.
-std::pair<int, int> Counts() { return {SurfaceCount, FontCount}; }
 
 class Widgets : public testing::Test {
   public:
@@ -286,12 +280,13 @@ TEST_F(Widgets, TextBoxTypesUsKeyboardCharactersUpToItsLengthWhileItHasFocus) {
 
 TEST_F(Widgets, CheckBoxListKeepsOneEntryCheckedAndLinesBoxesUpRightOfTheWidestLabel) {
     FontHolder font(FontFile, 21);
-    const auto before = Counts();
+    const Counts before = LiveResources();
     auto list = std::make_unique<SDL_CheckBoxList>(
         FontFile, Frames(24, 24, {Rgb(1, 0, 0), Rgb(2, 0, 0)}), 21, 10, 43, 24, 24);
     list->AddItem("Human ", 1);
     list->AddItem("Computer ", 0);
-    EXPECT_EQ(std::make_pair(before.first + 1, before.second + 1), Counts());
+    EXPECT_EQ(before.at("surfaces") + 1, SurfaceCount);
+    EXPECT_EQ(before.at("fonts") + 1, FontCount);
     const int boxX = 10 + GetTextWidth(&font, "Computer ") + 5, row = list->GetRowHeight();
     EXPECT_EQ(nullptr, list->GetBox(2));
     auto click = [&](int i) { return list->OnMouseDown(boxX + 12, 43 + i * row + 12); };
@@ -310,7 +305,7 @@ TEST_F(Widgets, CheckBoxListKeepsOneEntryCheckedAndLinesBoxesUpRightOfTheWidestL
     EXPECT_EQ(10 + GetTextWidth(&font, "A much wider label ") + 5, list->GetBox(0)->GetX());
     list->Draw(nullptr);
     list.reset();
-    EXPECT_EQ(before, Counts());
+    EXPECT_EQ(before, LiveResources());
 }
 
 TEST(MenuControl, SelectionWrapsChoosesAndSwitchesToSubMenusAtTheirFirstEntry) {
@@ -338,7 +333,8 @@ TEST(MenuControl, SelectionWrapsChoosesAndSwitchesToSubMenusAtTheirFirstEntry) {
     EXPECT_EQ(&main, menu.GetCurrentList());
     EXPECT_EQ(100, menu.Choose());
     MenuControl onEmpty(&empty);
-    EXPECT_EQ(0u, onEmpty.Next() + onEmpty.Previous());
+    EXPECT_EQ(0u, onEmpty.Next());
+    EXPECT_EQ(0u, onEmpty.Previous());
     EXPECT_EQ(-1, onEmpty.Choose());
 }
 
@@ -366,7 +362,8 @@ TEST_F(Widgets, ListPassesEveryPointerEventToEveryWidgetInOrderAndDeletesThem) {
         EXPECT_TRUE(box->IsChecked());
         EXPECT_EQ(std::make_pair(2, 2), std::make_pair(first->GetState(), second->GetState()));
         list.MouseDown(8, 12);
-        EXPECT_TRUE(box->IsChecked() && !box->OnMouseMove(0, 8));  // beside it, and its bottom edge
+        EXPECT_TRUE(box->IsChecked()) << "a press beside it";
+        EXPECT_FALSE(box->OnMouseMove(0, 8)) << "its bottom edge";
         list.MouseUp(7, 7);
         SDL_Event event;
         for (int code : {1, 2}) {

@@ -3,10 +3,7 @@
 #include <set>
 #include <utility>
 
-#include "SDL_Engine/FontHolder.h"
 #include "SDL_Engine/MersenneTwister.h"
-#include "SDL_Engine/SurfaceHolder.h"
-#include "SDL_Engine/Text.h"
 #include "game/Dice.h"
 #include "game/GameBoard.h"
 #include "game/GameConsole.h"
@@ -35,19 +32,20 @@ TEST_F(BoardTest, OtherColoursHaveNoStartAndNoHomeStretch) {
 TEST_F(BoardTest, BoardIsDraggedByThePointWhereItWasGrabbed) {
     const int inside[][3] = {{54, 10, 1}, {544, 500, 1}, {53, 10, 0},
                              {54, 9, 0},  {545, 10, 0},  {54, 501, 0}};
-    for (const auto& p : inside) EXPECT_EQ(p[2] == 1, board.Contains(p[0], p[1])) << p[0] << p[1];
+    for (const auto& p : inside)
+        EXPECT_EQ(p[2] == 1, board.Contains(p[0], p[1])) << p[0] << "," << p[1];
     board.OnMouseDown(545, 10);
     EXPECT_FALSE(board.IsDragging());
     board.OnMouseDown(100, 50);
     board.OnMouseDown(300, 300);
     ASSERT_TRUE(board.IsDragging());
     board.OnMouseMove(10, 5);
-    EXPECT_EQ(-36 * 1000 - 35, board.GetX() * 1000 + board.GetY());
+    EXPECT_EQ(std::make_pair(-36, -35), std::make_pair(board.GetX(), board.GetY()));
     board.OnMouseMove(700, 700);
     board.OnMouseUp();
     board.OnMouseMove(0, 0);
     EXPECT_FALSE(board.IsDragging());
-    EXPECT_EQ(654 * 1000 + 660, board.GetX() * 1000 + board.GetY());
+    EXPECT_EQ(std::make_pair(654, 660), std::make_pair(board.GetX(), board.GetY()));
     board.OnMouseDown(54, 10);
     EXPECT_FALSE(board.IsDragging()) << "the board has left that point";
 }
@@ -103,19 +101,5 @@ TEST_F(BoardTest, NoticesAreTimedOneAfterAnotherFromTheUpdateThatShowsThem) {
     console.Clear();
     EXPECT_FALSE(console.HasMessages());
     EXPECT_EQ("", console.GetCurrentText());
-}
-
-// The block of lines sits centred on the panel's height, rounded down even when it is taller
-// than the panel.
-TEST_F(BoardTest, ConsoleTextIsCentredOnThePanelRoundingDown) {
-    GameConsole console;
-    const int panelHeight = SurfaceHolder("data/gfx/console.png").Get()->h;
-    FontHolder font("data/fonts/Neuropol.ttf", 18);
-    std::string text = "x";
-    for (int lines = 1; lines <= 8; ++lines, text += "\nx") {
-        const int spare = panelHeight - lines * GetLineSkip(&font);
-        const int offset = console.GetTextTop(text) - GameConsole::PanelY;
-        EXPECT_TRUE(2 * offset <= spare && 2 * offset + 2 > spare) << lines << " lines";
-    }
 }
 }  // namespace

@@ -162,37 +162,4 @@ TEST_F(GameControlTest, WithoutPlayersTheGameIsOverAtOnceAndNothingBreaks) {
     EXPECT_EQ(0u, control.NextPlayer(0));
 }
 
-struct NextCase {
-    std::vector<int> finished;  // seats whose four pieces are home
-    unsigned seat;
-    unsigned next;
-};
-
-void PrintTo(const NextCase& c, std::ostream* os) {
-    *os << "from " << c.seat << " to " << c.next << ", " << c.finished.size() << " home";
-}
-
-class NextPlayerTest : public GameControlTest, public testing::WithParamInterface<NextCase> {};
-
-TEST_P(NextPlayerTest, TurnGoesToTheNextSeatStillPlayingAndNeverSearchesForEver) {
-    Seat({{"G", 0, 1}, {"R", 1, 1}, {"B", 2, 0}, {"Y", 3, 1}});
-    for (int seat : GetParam().finished) {
-        for (int k = 0; k < 4; ++k) GameTable::Walk(table->Player(seat), k, 56);
-    }
-    EXPECT_EQ(GetParam().next, table->Control().NextPlayer(GetParam().seat));
-    EXPECT_EQ(GetParam().finished.size() == 4, table->Control().AllFinished());
-}
-
-INSTANTIATE_TEST_SUITE_P(SeatOrder, NextPlayerTest,
-                         testing::Values(NextCase{{}, 0, 1}, NextCase{{}, 3, 0},
-                                         NextCase{{1}, 0, 2}, NextCase{{1, 2, 3}, 0, 0},
-                                         NextCase{{0, 1, 2}, 3, 3}, NextCase{{3, 0}, 2, 1},
-                                         NextCase{{0, 1, 2, 3}, 2, 2}),
-                         [](const testing::TestParamInfo<NextCase>& info) {
-                             std::string name = "From" + std::to_string(info.param.seat) + "_Home";
-                             for (int seat : info.param.finished) name += std::to_string(seat);
-                             if (info.param.finished.empty()) name += "None";
-                             return name;
-                         });
-
 }  // namespace
