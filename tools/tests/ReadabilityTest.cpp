@@ -1,5 +1,6 @@
 // The pieces and the backdrop as players see them: pieces told apart by people who see colours
-// differently, and the piece counters readable on the backdrop in every corner.
+// differently, the piece counters readable on the backdrop in every corner, and the backdrop a
+// soft texture that wraps both ways.
 #include <SDL_ttf.h>
 #include <gtest/gtest.h>
 #include <png.h>
@@ -7,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -172,6 +174,28 @@ TEST(Backdrop, EveryCountStandsOutAtLeastThreeToOneInItsSeatsCorner) {
                 << "seat " << seat << " showing " << text;
         }
     TTF_CloseFont(font);
+}
+
+// The backdrop is also the tunnel's texture, magnified and wrapped there: a hard edge becomes a
+// stair, and the picture's last row and column meet its first ones.
+TEST(Backdrop, WrapsBothWaysWithOnlySoftSteps) {
+    const std::vector<unsigned char> rgba = ReadRgba(kData + "/gfx/background.png", 600);
+    auto step = [&](int x0, int y0, int x1, int y1) {
+        int largest = 0;
+        for (int k = 0; k < 3; ++k)
+            largest = std::max(
+                largest, std::abs(rgba[(y0 * 600 + x0) * 4 + k] - rgba[(y1 * 600 + x1) * 4 + k]));
+        return largest;
+    };
+    int inside = 0, seam = 0;
+    for (int y = 0; y < 600; ++y)
+        for (int x = 0; x < 600; ++x) {
+            const int across = std::max(step(x, y, (x + 1) % 600, y), step(x, y, x, (y + 1) % 600));
+            int& largest = x == 599 || y == 599 ? seam : inside;
+            largest = std::max(largest, across);
+        }
+    EXPECT_LE(inside, 40);
+    EXPECT_LE(seam, inside);
 }
 
 }  // namespace
