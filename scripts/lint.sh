@@ -15,7 +15,7 @@ files() {
     else
         local names=() pattern
         for pattern in "$@"; do names+=(-o -path "./$pattern"); done
-        find . \( -name 'build*' -o -name .git \) -prune -o -type f \( "${names[@]:1}" \) -print0
+        find . -type d \( -name 'build*' -o -name .git \) -prune -o -type f \( "${names[@]:1}" \) -print0
     fi
 }
 
