@@ -3,6 +3,8 @@
 # Usage: install-deps.sh [--test | --package]
 #   --test adds what the test suite needs, --package what building the Debian package needs.
 set -euo pipefail
+# shellcheck source=lib.sh
+. "$(dirname "$0")/lib.sh"
 
 # Liberation 2 is fonts-liberation2 on Debian 12; from Debian 13 on fonts-liberation holds it and
 # fonts-liberation2 is a transitional package.
@@ -18,7 +20,7 @@ packages=(build-essential cmake pkg-config
   libgtest-dev libbenchmark-dev)
 if [ "${1:-}" = "--test" ]; then
   packages+=(xvfb xauth xdotool imagemagick desktop-file-utils appstream groff-base
-    clang-format cppcheck)
+    clang-format cppcheck shellcheck)
 elif [ "${1:-}" = "--package" ]; then
   packages+=(dpkg-dev debhelper lintian)
 fi
@@ -43,8 +45,6 @@ for package in "${packages[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-sudo=""
-[ "$(id -u)" -ne 0 ] && sudo="sudo"
 echo "Installing: ${missing[*]}"
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+as_root apt-get update -qq
+DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -qq "${missing[@]}"

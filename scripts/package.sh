@@ -3,8 +3,10 @@
 # build-deb/, then checks them with lintian. The .deb files end up in build-deb/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# shellcheck source=lib.sh
+. scripts/lib.sh
 bash scripts/install-deps.sh --package
-version="$(sed -n '1s/^tarvello (\([^-)]*\).*/\1/p' debian/changelog)"
+version="$(project_version)"
 out="$PWD/build-deb"
 stage="$out/tarvello-$version"
 rm -rf "$out"
@@ -16,7 +18,7 @@ if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
 else
   find . -mindepth 1 -maxdepth 1 ! -name 'build*' ! -name .git -print0 | xargs -0 cp -a -t "$stage"
 fi
-(cd "$stage" && dpkg-buildpackage -us -uc -b -j"${JOBS:-2}")
+(cd "$stage" && dpkg-buildpackage -us -uc -b -j"${JOBS:-$(nproc)}")
 ls "$out"/*.deb
 lintian --no-tag-display-limit "$out"/*.changes || status=$?
 # lintian exits 1 on errors only; warnings are listed in README's packaging notes.

@@ -6,6 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs="$(nproc)"
+# shellcheck source=/dev/null
 echo "== $(. /etc/os-release && echo "$PRETTY_NAME"), SDL $(pkg-config --modversion sdl 2>/dev/null || echo '(not yet installed)')"
 bash scripts/install-deps.sh --test
 bash scripts/lint.sh

@@ -2,10 +2,12 @@
 # Builds the game and its tests against sdl12-compat (the SDL 1.2 that newer Debian releases
 # ship, on top of SDL 2) and runs the tests, without installing anything: the packages are
 # unpacked into build-compat/sdl12-compat, and pkg-config and the library path point there.
-# Usage: sdl12-compat.sh [jobs]
+# Usage: sdl12-compat.sh [jobs] (the processors by default)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-jobs="${1:-2}"
+# shellcheck source=lib.sh
+. scripts/lib.sh
+jobs="${1:-$(nproc)}"
 # sdl12-compat calls itself 1.2.50 and later; classic SDL 1.2 ended at 1.2.15.
 system_sdl="$(pkg-config --modversion sdl)"
 if [ "${system_sdl##*.}" -ge 50 ]; then
@@ -26,9 +28,7 @@ if [ ! -e "$libdir/libSDL-1.2.so.0" ]; then
   }
   # A machine whose package lists were cleaned needs them fetched first.
   if ! download; then
-    sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo="sudo"
-    $sudo apt-get update -qq
+    as_root apt-get update -qq
     download
   fi
   for deb in "$build"/debs/*.deb; do dpkg -x "$deb" "$root"; done

@@ -3,11 +3,14 @@
 # CTest, the game in a real window through every screen, a start with a data file missing, and
 # the installer's silent install, a game started from its shortcut, and its silent uninstall.
 # TARVELLO_SIM_GAMES (default 20) sets how many whole games the suite simulates under Wine.
+# The test groups' failures are counted (fail), so that every group runs; the rest stops at once.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# shellcheck source=lib.sh
+. scripts/lib.sh
 root=$PWD
 out=$root/build-windows
-version=$(sed -n 's/^project(Tarvello VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+version=$(project_version)
 stage=$out/stage/Tarvello-$version
 work=$out/wine-tests
 export WINEPREFIX=$out/wine WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
@@ -15,24 +18,16 @@ export SDL_AUDIODRIVER=dummy  # Xvfb has no sound card: without this the game en
 
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-step() { echo "== $1 ($(date +%T))"; }
 
 rm -rf "$work"
 mkdir -p "$work"
-xvfb_pid=""
 cleanup() {
     wineserver -k 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    stop_xvfb
     wait 2>/dev/null || true
 }
 trap cleanup EXIT
-
-# Other Xvfb servers may run: this one picks a free display and tells us its number.
-Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$work/display.txt" \
-    >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display.txt" ] && break; sleep 0.1; done
-export DISPLAY=:$(head -1 "$work/display.txt")
+start_xvfb "$work"
 
 step "Wine"
 # Wine's services start now, not inside the first test: they would hold CTest's output open.
@@ -46,7 +41,7 @@ wine --version
 step "test suite"
 # The recorded frame hashes are the pixels of Debian's own SDL build; the Linux run checks them.
 (cd "$out/game" && TARVELLO_SIM_GAMES=${TARVELLO_SIM_GAMES:-20} \
-    ctest --output-on-failure -j2 --timeout 900 -E FrameHash) || fail "test suite"
+    ctest --output-on-failure -j"$(nproc)" --timeout 900 -E FrameHash) || fail "test suite"
 
 step "every screen in a window"
 cp -r "$stage" "$work/window"

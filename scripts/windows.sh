@@ -7,11 +7,12 @@
 # everything that goes into them. With --libraries it stops once they are built.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# shellcheck source=lib.sh
+. scripts/lib.sh
 root=$PWD
 out=$root/build-windows
-version=$(sed -n 's/^project(Tarvello VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
-jobs=$(( $(nproc) < 2 ? $(nproc) : 2 ))
-step() { echo "== $1 ($(date +%T))"; }
+version=$(project_version)
+jobs=$(nproc)
 
 step "packages"
 bash scripts/install-deps.sh --test
@@ -21,12 +22,10 @@ for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
         missing+=("$package")
 done
-sudo=""
-[ "$(id -u)" -ne 0 ] && sudo="sudo"
 if [ ${#missing[@]} -gt 0 ]; then
     echo "Installing: ${missing[*]}"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+    as_root apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -qq "${missing[@]}"
 fi
 
 step "sources"
@@ -43,8 +42,8 @@ if [ ${#fetch[@]} -gt 0 ]; then
     if [ ! -e "$list" ]; then
         printf '%s\n' "Types: deb-src" "URIs: http://deb.debian.org/debian" "Suites: bookworm" \
             "Components: main" "Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg" |
-            $sudo tee "$list" >/dev/null
-        $sudo apt-get update -qq
+            as_root tee "$list" >/dev/null
+        as_root apt-get update -qq
     fi
     (cd "$sources" && apt-get source --download-only -qq -o APT::Sandbox::User=root "${fetch[@]}")
 fi

@@ -8,14 +8,16 @@ sources=$(realpath "$1")
 work=$(realpath -m "$2")
 prefix=$(realpath -m "$3")
 repo=$(cd "$(dirname "$0")/../.." && pwd)
+# shellcheck source=../lib.sh
+. "$repo/scripts/lib.sh"
 host=x86_64-w64-mingw32
-jobs=$(( $(nproc) < 2 ? $(nproc) : 2 ))
+jobs=$(nproc)
 
 export CC=$host-gcc-posix CXX=$host-g++-posix AR=$host-ar RANLIB=$host-ranlib
 export CFLAGS="-O2 -ffile-prefix-map=$work=."
 export CPPFLAGS="-I$prefix/include" LDFLAGS="-L$prefix/lib"
 export PKG_CONFIG="$prefix/bin/pkg-config-static" PATH="$prefix/bin:$PATH"
-configure_flags=(--host=$host --prefix="$prefix" --disable-shared --enable-static)
+configure_flags=(--host="$host" --prefix="$prefix" --disable-shared --enable-static)
 
 rm -rf "$work" "$prefix"
 mkdir -p "$work" "$prefix/bin" "$prefix/lib/pkgconfig"
@@ -28,11 +30,10 @@ PKG_CONFIG_LIBDIR="$prefix/lib/pkgconfig" exec pkg-config --static --define-pref
 EOF
 chmod +x "$PKG_CONFIG"
 
-step() { echo "== $1 ($(date +%T))"; }
 # Unpacks a Debian source package (with Debian's patches) and enters it.
 debian_source() {
     local dsc
-    dsc=$(ls "$sources"/"$1"_*.dsc | head -1)
+    dsc=$(compgen -G "$sources/$1_*.dsc" | head -1)
     (cd "$work" && dpkg-source -q -x "$dsc" "$1" >/dev/null)
     cd "$work/$1"
 }
@@ -151,5 +152,5 @@ cp "$work/libjpeg-turbo/README.ijg" "$licences/libjpeg-turbo-IJG.txt"
 cp "$work/libogg/COPYING" "$licences/libogg.txt"
 cp "$work/libvorbis/COPYING" "$licences/libvorbis.txt"
 cp "$work/freetype/docs/FTL.TXT" "$licences/FreeType.txt"
-ls "$sources" | grep -E '\.(dsc|tar\.[a-z0-9]+)$' >"$licences/sources.txt"
-step done
+(cd "$sources" && printf '%s\n' *) | grep -E '\.(dsc|tar\.[a-z0-9]+)$' >"$licences/sources.txt"
+step "done"

@@ -3,6 +3,8 @@
 # and leaves it by "Exit", then uninstalls silently: nothing it installed may be left.
 # Usage: installer-test.sh <setup.exe> <version> <staged-folder>
 # Runs inside scripts/windows-test.sh, which readies Wine's prefix, services and an X display.
+# Not set -e: each check ends the test through fail, which says what went wrong, and exit
+# statuses are read by hand.
 set -u
 setup=$1
 version=$2

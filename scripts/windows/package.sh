@@ -26,7 +26,7 @@ grep -q "^Magic.*020b" <<<"$headers" || fail "tarvello.exe is not a 64-bit progr
 grep -q "^Subsystem.*(Windows GUI)" <<<"$headers" || fail "tarvello.exe is not a GUI program"
 # Only Windows' own DLLs: everything else is linked in.
 system_dlls="kernel32 user32 gdi32 winmm advapi32 msvcrt shell32 ole32 oleaut32 imm32 version"
-for dll in $(sed -n 's/^\s*DLL Name: \(.*\)\.dll$/\1/Ip' <<<"$headers" | tr 'A-Z' 'a-z'); do
+for dll in $(sed -n 's/^\s*DLL Name: \(.*\)\.dll$/\1/Ip' <<<"$headers" | tr '[:upper:]' '[:lower:]'); do
     grep -qw "$dll" <<<"$system_dlls" || fail "tarvello.exe imports $dll.dll"
 done
 
@@ -40,7 +40,7 @@ cp -r "$build/data" "$stage/data"
 # screens' "background.png" are one file there: the one most screens ask for ships alone (two
 # files would overwrite each other when unpacked).
 rm "$stage/data/gfx/Background.png"
-collisions=$(cd "$stage" && find . | tr 'A-Z' 'a-z' | sort | uniq -d)
+collisions=$(cd "$stage" && find . | tr '[:upper:]' '[:lower:]' | sort | uniq -d)
 [ -z "$collisions" ] || fail "names that differ only in case: $collisions"
 crlf() { sed 's/\r*$/\r/' "$1" >"$2"; }
 crlf "$repo/packaging/windows/README.txt" "$stage/README.txt"

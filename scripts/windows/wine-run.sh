@@ -3,6 +3,7 @@
 # start a program at all: it exits at once with an error status and the program has printed
 # nothing. Such a start is tried again, twice at most. A program that started and failed has
 # printed something (the test runner always does), so its result is passed on as it is.
+set -euo pipefail
 out=$(mktemp)
 trap 'rm -f "$out"' EXIT
 for attempt in 1 2 3; do

@@ -3,6 +3,7 @@
 # entry, metainfo and man page when their checkers are present, and plays the installed game
 # through its launcher from an unrelated folder.
 # Usage: install_tree.sh <build-dir> <data-generator>
+# Not set -e: each check ends the test through fail, which says what went wrong.
 set -u
 build=$1
 generator=$2

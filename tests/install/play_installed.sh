@@ -3,6 +3,8 @@
 # ends it with SIGTERM and checks that it ends with status 0, frees everything and writes nothing
 # into the folder it was started from.
 # Usage: play_installed.sh <launcher>
+# Not set -e: each check ends the test through fail, which says what went wrong, and the
+# game's exit status is read by hand.
 set -u
 launcher=$1
 work=$(mktemp -d)

@@ -8,10 +8,13 @@
 # For a Windows build: TARVELLO_RUNNER=wine, TARVELLO_VIDEODRIVER=windib, and TARVELLO_LOG
 # naming the stdout.txt the program writes beside itself. TARVELLO_FULLSCREEN=0 leaves out
 # switching to full screen and back (Wine in Xvfb does not always come back from it).
+# Not set -e: every check ends the test through fail, which says what went wrong.
 set -u
+# shellcheck source=../../scripts/lib.sh
+. "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib.sh"
 game=$1
 build=$2
-runner=${TARVELLO_RUNNER:-}
+read -ra runner <<<"${TARVELLO_RUNNER:-}"
 video=${TARVELLO_VIDEODRIVER:-x11}
 fullscreen=${TARVELLO_FULLSCREEN:-1}
 shots=$build/screenshots
@@ -21,28 +24,20 @@ cd "$build" || exit 1
 fail() { echo "FAIL: $*"; cleanup; exit 1; }
 log() { echo "-- $*"; }
 
-xvfb_pid=""
 game_pid=""
 cleanup() {
     [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    stop_xvfb
     wait 2>/dev/null
 }
 trap cleanup EXIT
 
-# Xvfb picks a free display itself and tells us its number.
-rm -f "$shots/display.txt"
-Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$shots/display.txt" >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$shots/display.txt" ] && break; sleep 0.1; done
-display=$(head -1 "$shots/display.txt" 2>/dev/null)
-[ -n "$display" ] || fail "Xvfb did not start"
-export DISPLAY=:$display
+start_xvfb "$shots" || fail "Xvfb did not start"
 for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
 xdotool getmouselocation >/dev/null 2>&1 || fail "Xvfb does not answer on $DISPLAY"
 
 # Line-buffered, so the log can be read while the game runs.
-SDL_VIDEODRIVER=$video SDL_AUDIODRIVER=dummy stdbuf -oL $runner "$game" >"$shots/stdout.txt" \
+SDL_VIDEODRIVER=$video SDL_AUDIODRIVER=dummy stdbuf -oL "${runner[@]}" "$game" >"$shots/stdout.txt" \
     2>"$shots/stderr.txt" &
 game_pid=$!
 game_log=${TARVELLO_LOG:-$shots/stdout.txt}
@@ -56,8 +51,7 @@ done
 # Window-relative coordinates from here on.
 wx=0; wy=0
 locate() {
-    eval "$(xdotool getwindowgeometry --shell "$window")"
-    wx=$X; wy=$Y
+    read -r wx wy < <(window_position "$window") || fail "window $window has no position"
 }
 locate
 log "window $window at $wx,$wy"
@@ -85,7 +79,7 @@ near() {  # near "r g b" "r g b" tolerance
 }
 # Rows (y) of the column x between y0 and y1 whose pixel is the menu frame's colour.
 frame_rows() {
-    convert "$1" -crop 1x$(($4 - $3))+$2+$3 +repage txt:- |
+    convert "$1" -crop "1x$(($4 - $3))+$2+$3" +repage txt:- |
         awk -v y0="$3" -F'[,: ]+' '/#669AF6/ {print $2 + y0}'
 }
 # Starts of runs of at least 10 near-white pixels in a line of pixels cut from the picture at
@@ -147,14 +141,14 @@ wait_for "the setup screen with its green corner and its boxes" shows setup setu
 # A seat: type the name into its box, tick its control (0 human, 1 computer).
 seat() {  # seat name-x name-y list-x list-y name control
     local box tick col rows
-    box=$(white_runs "$shots/setup.png" 250x1+$1+$(($2 + 8)) "$1" 1 | head -1)
+    box=$(white_runs "$shots/setup.png" "250x1+$1+$(($2 + 8))" "$1" 1 | head -1)
     [ -n "$box" ] || fail "name box of seat at $1,$2 not found"
     click $((box + 20)) $(($2 + 8))
     xdotool type --delay 50 "$5"
-    tick=$(white_runs "$shots/setup.png" 220x1+$3+$(($4 + 12)) "$3" 1 | head -1)
+    tick=$(white_runs "$shots/setup.png" "220x1+$3+$(($4 + 12))" "$3" 1 | head -1)
     [ -n "$tick" ] || fail "control boxes of seat at $3,$4 not found"
     col=$((tick + 6))
-    rows=$(white_runs "$shots/setup.png" 1x90+$col+$4 "$4" 2)
+    rows=$(white_runs "$shots/setup.png" "1x90+$col+$4" "$4" 2)
     click "$col" $(( $(echo "$rows" | sed -n "$(($6 + 1))p") + 5 ))
 }
 seat 10 10 10 43 Gale 1
@@ -175,10 +169,10 @@ die_still() {
     [ "$a" = "$b" ]
 }
 yard=("444 368" "476 400" "444 432" "412 400")
-for turn in 1 2 3; do
+for _ in 1 2 3; do
     click 580 550   # the throw button (a computer's turn ignores it)
     wait_for "the die to stop" die_still
-    for spot in "${yard[@]}"; do click $spot; done
+    for spot in "${yard[@]}"; do read -r x y <<<"$spot" && click "$x" "$y"; done
 done
 wait_for "the message panel" shows game panel_shown
 
@@ -229,7 +223,7 @@ grep -c "ToggleFullScreen" "$shots/log.txt" | grep -qx $((2 * fullscreen)) ||
 
 # The same screens on fake time, the window read back after every pass (Linux builds only).
 check=$build/tests/tarvello_window_check
-if [ -z "$runner" ] && [ -x "$check" ]; then
+if [ ${#runner[@]} = 0 ] && [ -x "$check" ]; then
     log "window read-back"
     SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy "$check" | grep -E 'frames|differs|FAIL'
     [ "${PIPESTATUS[0]}" = 0 ] || fail "the window did not show the screen surface"
