@@ -39,24 +39,7 @@ void Speckle(SDL_Surface* surface, Uint32 seed) {
 }
 
 // Each scene draws many calls of one kind of primitive, over every edge of a 64 by 48 canvas,
-// and answers the hash of what it drew.
-Uint32 Lines() {
-    SurfacePtr canvas(Canvas(64, 48));
-    const int starts[][2] = {{31, 23}, {-5, -7}, {60, 2}, {2, 45}};
-    int n = 0;
-    for (const auto* s : starts) {
-        // End points round a rectangle beyond every edge: every octant, and clipping at each side.
-        for (int t = 0; t < 4 * 104; t += 7, ++n) {
-            const int x = t < 104 ? t - 20 : t < 208 ? 84 : t < 312 ? 292 - t : -20;
-            const int y = t < 104 ? -15 : t < 208 ? t - 119 : t < 312 ? 63 : 375 - t;
-            DrawLine(canvas.get(), 0x010305u * n, s[0], s[1], x, y);
-        }
-    }
-    DrawLine(canvas.get(), Ink, 10, 10, 11, 10);  // one pixel
-    DrawLine(canvas.get(), Ink, 12, 10, 12, 10);  // none
-    return PixelHash(canvas.get());
-}
-
+// and answers the hash of what it drew. Lines are checked against the plain walk below.
 Uint32 Circles() {
     SurfacePtr canvas(Canvas(64, 48));
     const int circles[][3] = {{0, 0, 5},   {63, 47, 6},  {-3, 20, 7},  {66, 20, 4},
@@ -154,10 +137,10 @@ TEST_P(DrawingScene, DrawsTheRecordedPixels) {
 }
 
 INSTANTIATE_TEST_SUITE_P(FrameHash, DrawingScene,
-                         testing::Values(Scene{"Lines", Lines}, Scene{"Circles", Circles},
-                                         Scene{"Triangles", Triangles}, Scene{"Blends", Blends},
-                                         Scene{"Scaling", Scaling}, Scene{"Copies", Copies}),
-                         [](const testing::TestParamInfo<Scene>& info) { return info.param.name; });
+                         testing::Values(Scene{"Circles", Circles}, Scene{"Triangles", Triangles},
+                                         Scene{"Blends", Blends}, Scene{"Scaling", Scaling},
+                                         Scene{"Copies", Copies}),
+                         testing::PrintToStringParamName());
 
 class DrawingTest : public testing::Test {
   protected:

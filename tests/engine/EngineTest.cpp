@@ -164,14 +164,19 @@ TEST_F(Engine, EventsGoOneAPassToTheTopStatesHandlerForTheirType) {
     EXPECT_EQ(std::make_pair(1, 1), Passes(state));
 }
 
-TEST_F(Engine, PushStartsTheNewStateBeforePausingTheOldOneAndPopResumesIt) {
+// A push starts the new state before pausing the old one; a change starts the new state, then
+// removes every old one top first; a pop resumes the state below, and the last pop quits with 0.
+TEST_F(Engine, StatesStartPauseResumeAndEndInOrder) {
     engine->PushState(new RecordingState("a"));
     engine->PushState(new RecordingState("b"));
     EXPECT_EQ((Journal{"a.Init", "b.Init", "a.Pause"}), journal);
-    EXPECT_EQ(2u, engine->StateCount());
     journal.clear();
+    engine->ChangeState(new RecordingState("main"));
+    EXPECT_EQ((Journal{"main.Init", "b.Cleanup", "b.delete", "a.Cleanup", "a.delete"}), journal);
+    EXPECT_EQ(1u, engine->StateCount());
+    Push("menu");
     engine->PopState();
-    EXPECT_EQ((Journal{"b.Cleanup", "b.delete", "a.Resume"}), journal);
+    EXPECT_EQ((Journal{"menu.Cleanup", "menu.delete", "main.Resume"}), journal);
     EXPECT_TRUE(engine->IsRunning());
     ExitCode = 9;
     engine->PopState();
@@ -180,15 +185,6 @@ TEST_F(Engine, PushStartsTheNewStateBeforePausingTheOldOneAndPopResumesIt) {
     EXPECT_EQ(0u, engine->StateCount());
     engine->PopState();  // on an empty stack
     EXPECT_EQ(0, ExitCode);
-}
-
-TEST_F(Engine, ChangeStartsTheNewStateThenRemovesEveryOldOneTopFirst) {
-    engine->PushState(new RecordingState("game"));
-    Push("menu");
-    engine->ChangeState(new RecordingState("main"));
-    EXPECT_EQ((Journal{"main.Init", "menu.Cleanup", "menu.delete", "game.Cleanup", "game.delete"}),
-              journal);
-    EXPECT_EQ(1u, engine->StateCount());
 }
 
 // A state whose Init fails: a change frees it and leaves the stack; a push keeps it there, so

@@ -85,9 +85,7 @@ INSTANTIATE_TEST_SUITE_P(TunnelFrameHash, TunnelTest,
                                          TunnelCase{"OddTextureDiamond", 41, 24, 20, 20, 0, 2},
                                          TunnelCase{"TallTexture", 24, 40, 18, 22, 1, 0},
                                          TunnelCase{"UnknownModeLargeScale", 33, 7, 12, 12, 5, 9}),
-                         [](const testing::TestParamInfo<TunnelCase>& info) {
-                             return info.param.name;
-                         });
+                         testing::PrintToStringParamName());
 
 TEST(Tunnel, TextureIsNotCountedAndBadTexturesOrNoDisplayRaise) {
     TempFolder folder;

@@ -176,7 +176,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(WidgetScene{"Menu", MenuScene}, WidgetScene{"CheckBoxList", CheckBoxScene},
                     WidgetScene{"TextBox", TextBoxScene}, WidgetScene{"Text", TextScene},
                     WidgetScene{"Button", ButtonScene}, WidgetScene{"HolderCopies", CopyScene}),
-    [](const testing::TestParamInfo<WidgetScene>& info) { return info.param.name; });
+    testing::PrintToStringParamName());
 
 // Text is as high as its lines, an empty one included, and as wide as its widest line; the cache
 // keeps one picture a line and colour.

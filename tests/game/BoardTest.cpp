@@ -1,10 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <set>
 #include <utility>
 
-#include "SDL_Engine/MersenneTwister.h"
-#include "game/Dice.h"
 #include "game/GameBoard.h"
 #include "game/GameConsole.h"
 #include "support/FakeClock.h"
@@ -48,29 +45,6 @@ TEST_F(BoardTest, BoardIsDraggedByThePointWhereItWasGrabbed) {
     EXPECT_EQ(std::make_pair(654, 660), std::make_pair(board.GetX(), board.GetY()));
     board.OnMouseDown(54, 10);
     EXPECT_FALSE(board.IsDragging()) << "the board has left that point";
-}
-
-TEST_F(BoardTest, ThrowIsFinalAtOnceAndRollsFor2060MsAlsoAcrossTheTickWrap) {
-    Dice die;
-    for (Uint32 start : {50000u, 0xFFFFFFFFu - 1000}) {
-        for (uint32_t seed = 1; seed <= 20; ++seed) {
-            SharedRandom.init_genrand(seed);
-            FakeClock::Set(start + seed);
-            die.Roll();
-            const int value = die.GetValue();
-            EXPECT_TRUE(value >= 1 && value <= 6);
-            FakeClock::Advance(Dice::RollTime);
-            EXPECT_TRUE(die.IsRolling());
-            FakeClock::Advance(1);
-            EXPECT_FALSE(die.IsRolling());
-            EXPECT_EQ(value, die.GetValue());
-        }
-    }
-    die.FixValue(7);  // out of range: random again
-    std::set<int> faces;
-    for (int i = 0; i < 200; ++i, die.Roll()) faces.insert(die.GetValue());
-    EXPECT_EQ(6u, faces.size());
-    die.Draw(nullptr);
 }
 
 struct Step {

@@ -96,8 +96,7 @@ INSTANTIATE_TEST_SUITE_P(Seeds, RecordedGame, testing::Values(
     RecordedCase{"FourDrawnSeatsUneven", 2, Options(4, false, 100000)},
     RecordedCase{"ThreeDrawnSeatsUneven", 3, Options(3, false, 100000)},
     RecordedCase{"TwoHumansAcrossTheTickWrap", 4, Options(2, false, 0xFFFFFFFFu - 300000)},
-    RecordedCase{"FourDrawnSeatsFrameHash", 5, Options(4, false, 100000, 500)}),
-    [](const testing::TestParamInfo<RecordedCase>& info) { return std::string(info.param.name); });
+    RecordedCase{"FourDrawnSeatsFrameHash", 5, Options(4, false, 100000, 500)}), testing::PrintToStringParamName());
 // clang-format on
 
 }  // namespace

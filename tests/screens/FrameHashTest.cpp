@@ -246,8 +246,6 @@ TEST_P(FrameHash, ScreenFramesMatchTheRecordedPixels) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, FrameHash, testing::ValuesIn(kCases),
-                         [](const testing::TestParamInfo<HashCase>& info) {
-                             return std::string(info.param.name);
-                         });
+                         testing::PrintToStringParamName());
 
 }  // namespace

@@ -90,8 +90,6 @@ TEST_P(OutOfMemory, AtAnyAllocationLeavesNothingBehind) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryPart, OutOfMemory, testing::ValuesIn(kParts),
-                         [](const testing::TestParamInfo<Part>& info) {
-                             return std::string(info.param.name);
-                         });
+                         testing::PrintToStringParamName());
 
 }  // namespace

@@ -115,9 +115,7 @@ TEST_P(Process, EndsWithItsStatusAndSaysWhy) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Runs, Process, testing::ValuesIn(kProcessCases),
-                         [](const testing::TestParamInfo<ProcessCase>& info) {
-                             return std::string(info.param.name);
-                         });
+                         testing::PrintToStringParamName());
 
 // Each data file, missing, stops the first screen that needs it on the way to the results.
 const char* const kDataFiles[] = {

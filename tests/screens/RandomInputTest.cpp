@@ -117,8 +117,6 @@ TEST_P(RandomInput, TenThousandEventsNeverCrashAndLeaveNothingAlive) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryScreen, RandomInput, testing::ValuesIn(kScreens),
-                         [](const testing::TestParamInfo<Screen>& info) {
-                             return std::string(info.param.name);
-                         });
+                         testing::PrintToStringParamName());
 
 }  // namespace

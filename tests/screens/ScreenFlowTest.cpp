@@ -103,9 +103,7 @@ TEST_P(ScreenFlow, EachTriggerLeadsToItsScreen) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, ScreenFlow, testing::ValuesIn(kFlow),
-                         [](const testing::TestParamInfo<FlowRow>& info) {
-                             return std::string(info.param.name);
-                         });
+                         testing::PrintToStringParamName());
 
 // Two computers play a seeded game from the intro to the results, and the person goes back
 // to the main menu and exits.

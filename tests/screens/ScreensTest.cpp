@@ -163,9 +163,7 @@ TEST_P(SetupStart, BuildsOnePlayerPerTakenSeatOrNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Seats, SetupStart, testing::ValuesIn(kSetups),
-                         [](const testing::TestParamInfo<SetupCase>& info) {
-                             return std::string(info.param.label);
-                         });
+                         testing::PrintToStringParamName());
 
 TEST(ResultsScreen, TimeLineShowsHoursMinutesAndWholeSeconds) {
     EXPECT_EQ("Total Time: 01:02:03", GameResults::FormatTime(3723456));

@@ -20,8 +20,6 @@ void GameTable::Step(Uint32 ms) {
     FakeClock::Advance(ms);
     control->Update();
     console.Update();
-    const std::string text = console.GetCurrentText();
-    if (!text.empty() && (shown.empty() || shown.back() != text)) shown.push_back(text);
 }
 
 bool GameTable::StepUntil(TurnState state, int maxSteps) {

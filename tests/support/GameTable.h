@@ -4,7 +4,6 @@
 #include <SDL.h>
 
 #include <memory>
-#include <string>
 #include <vector>
 
 #include "game/GameBoard.h"
@@ -23,7 +22,7 @@ class GameTable {
     GameTable(const GameTable&) = delete;
     GameTable& operator=(const GameTable&) = delete;
 
-    // One logic update as the session runs it, ms after the last one; notes what the panel shows.
+    // One logic update as the session runs it, ms after the last one.
     void Step(Uint32 ms = 20);
     // Steps until the current player is in state (at most maxSteps); true if reached.
     bool StepUntil(TurnState state, int maxSteps = 1000);
@@ -38,9 +37,6 @@ class GameTable {
     LudoPlayer* Current() { return players[control->GetCurrentPlayer()].get(); }
     TurnState State() { return Current()->GetTurnState(); }
 
-    // The texts the panel has shown, one entry per change, blanks left out.
-    std::vector<std::string>& Shown() { return shown; }
-
     // Piece k's square in window coordinates, where a user presses it.
     static SDL_Rect SquareOf(const LudoPlayer* player, int k);
     // Sets up a position without the referee: brings piece k out of the yard if it is there,
@@ -52,7 +48,6 @@ class GameTable {
     GameConsole console;
     PlayerList players;
     std::unique_ptr<GameControl> control;
-    std::vector<std::string> shown;
 };
 
 #endif

@@ -82,16 +82,6 @@ frame_rows() {
     convert "$1" -crop "1x$(($4 - $3))+$2+$3" +repage txt:- |
         awk -v y0="$3" -F'[,: ]+' '/#669AF6/ {print $2 + y0}'
 }
-# Starts of runs of at least 10 near-white pixels in a line of pixels cut from the picture at
-# the geometry, as x (axis 1) or y (axis 2) counted from the offset.
-white_runs() {  # white_runs picture geometry offset axis
-    convert "$1" -crop "$2" +repage -depth 8 txt:- |
-        awk -v o="$3" -v k="$4" -F'[(),: ]+' 'NR > 1 {
-            white = ($3 > 215 && $4 > 215 && $5 > 215)
-            if (white) { if (run == 0) start = $k; run++ } else run = 0
-            if (run == 10) print start + o }'
-}
-
 # Shoots the screen as name until the check on it holds.
 shows() { shot "$1"; shift; "$@"; }  # shows name check...
 # Either splash picture, more than a quarter faded in, where both are dark blue and the menu is
@@ -122,34 +112,26 @@ main_top=$(frame_rows "$shots/main_menu.png" 300 100 300 | head -1)
 log "setup"
 key Return
 wait_log "ChangeState(11PlayerSetup)"
+# Where the boxes stand, right of the labels "Name: " and "Computer " in the game's font: a
+# seat's name box from 71 px right of the seat's corner, its control boxes from 115 px right of
+# the list's corner, "Human" 4 px and "Computer" 28 px below it.
+white() { read -r r g b <<<"$(pixel "$shots/setup.png" "$1" "$2")" && [ $((r > 215 && g > 215 && b > 215)) = 1 ]; }
 # The log line comes before the first setup frame reaches the window, and two pixels of the tunnel
-# can pass for setup: wait until the shot also shows every box the seats below use.
-setup_boxes() {
-    local x y
+# can pass for setup: wait until the shot also shows every seat's boxes.
+setup_ready() {
+    setup_shown || return 1
     for x in 10 375; do
-        for y in 10 562; do
-            [ -n "$(white_runs "$shots/setup.png" 250x1+$x+$((y + 8)) "$x" 1 | head -1)" ] || return 1
-        done
-        for y in 43 505; do
-            [ -n "$(white_runs "$shots/setup.png" 220x1+$x+$((y + 12)) "$x" 1 | head -1)" ] || return 1
-        done
+        white $((x + 90)) 18 && white $((x + 90)) 570 && white $((x + 121)) 52 &&
+            white $((x + 121)) 538 || return 1
     done
 }
-setup_ready() { setup_shown && setup_boxes; }
 wait_for "the setup screen with its green corner and its boxes" shows setup setup_ready
 
 # A seat: type the name into its box, tick its control (0 human, 1 computer).
 seat() {  # seat name-x name-y list-x list-y name control
-    local box tick col rows
-    box=$(white_runs "$shots/setup.png" "250x1+$1+$(($2 + 8))" "$1" 1 | head -1)
-    [ -n "$box" ] || fail "name box of seat at $1,$2 not found"
-    click $((box + 20)) $(($2 + 8))
+    click $(($1 + 90)) $(($2 + 8))
     xdotool type --delay 50 "$5"
-    tick=$(white_runs "$shots/setup.png" "220x1+$3+$(($4 + 12))" "$3" 1 | head -1)
-    [ -n "$tick" ] || fail "control boxes of seat at $3,$4 not found"
-    col=$((tick + 6))
-    rows=$(white_runs "$shots/setup.png" "1x90+$col+$4" "$4" 2)
-    click "$col" $(( $(echo "$rows" | sed -n "$(($6 + 1))p") + 5 ))
+    click $(($3 + 121)) $(($4 + 9 + 24 * $6))
 }
 seat 10 10 10 43 Gale 1
 seat 375 10 375 43 Rowan 1

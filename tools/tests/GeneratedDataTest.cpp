@@ -1,14 +1,13 @@
 // The generated sounds as a player hears them: balanced against the music, the music loop long
 // and seamless. No recorded value listens to them; the pictures are pinned by the recorded frames.
+#include <SDL.h>
 #include <gtest/gtest.h>
 #include <vorbis/vorbisfile.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -24,38 +23,29 @@ struct Sound {
     std::size_t Frames() const { return samples.size() / 2; }
 };
 
-std::uint32_t Le32(const char* p) {
-    const auto* b = reinterpret_cast<const unsigned char*>(p);
-    return b[0] | b[1] << 8 | b[2] << 16 | static_cast<std::uint32_t>(b[3]) << 24;
+// Little-endian 16-bit samples, appended as floats.
+void AddSamples(Sound& sound, const void* bytes, std::size_t size) {
+    for (std::size_t i = 0; i + 1 < size; i += 2) {
+        std::int16_t v;
+        std::memcpy(&v, static_cast<const char*>(bytes) + i, 2);
+        sound.samples.push_back(v / 32768.0f);
+    }
 }
 
 // 16-bit stereo PCM at 44100 Hz, as the game's mixer expects it.
 Sound ReadWav(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     Sound sound;
-    if (bytes.size() < 12 || bytes.compare(0, 4, "RIFF") != 0) {
-        ADD_FAILURE() << path << " is not a RIFF file";
+    SDL_AudioSpec spec;
+    Uint8* bytes = nullptr;
+    Uint32 size = 0;
+    if (!SDL_LoadWAV(path.c_str(), &spec, &bytes, &size)) {
+        ADD_FAILURE() << path << ": " << SDL_GetError();
         return sound;
     }
-    for (std::size_t at = 12; at + 8 <= bytes.size();) {
-        const std::string id = bytes.substr(at, 4);
-        const std::size_t size = Le32(&bytes[at + 4]), body = at + 8;
-        if (body + size > bytes.size()) break;
-        if (id == "fmt " && size >= 16) {
-            EXPECT_EQ(1u, Le32(&bytes[body]) & 0xffff) << path << ": not PCM";
-            EXPECT_EQ(2u, Le32(&bytes[body]) >> 16) << path << ": not stereo";
-            EXPECT_EQ(static_cast<std::uint32_t>(kRate), Le32(&bytes[body + 4])) << path;
-            EXPECT_EQ(16u, Le32(&bytes[body + 12]) >> 16) << path << ": not 16-bit";
-        } else if (id == "data") {
-            for (std::size_t i = 0; i + 1 < size; i += 2) {
-                std::int16_t v;
-                std::memcpy(&v, &bytes[body + i], 2);
-                sound.samples.push_back(v / 32768.0f);
-            }
-        }
-        at = body + size + size % 2;
-    }
+    EXPECT_TRUE(spec.format == AUDIO_S16LSB && spec.channels == 2 && spec.freq == kRate)
+        << path << " is not 16-bit stereo at " << kRate << " Hz";
+    AddSamples(sound, bytes, size);
+    SDL_FreeWAV(bytes);
     return sound;
 }
 
@@ -70,13 +60,8 @@ Sound ReadOgg(const std::string& path) {
     EXPECT_EQ(kRate, ov_info(&file, -1)->rate);
     char buffer[8192];
     int section = 0;
-    for (long got; (got = ov_read(&file, buffer, sizeof buffer, 0, 2, 1, &section)) > 0;) {
-        for (long i = 0; i + 1 < got; i += 2) {
-            std::int16_t v;
-            std::memcpy(&v, buffer + i, 2);
-            sound.samples.push_back(v / 32768.0f);
-        }
-    }
+    for (long got; (got = ov_read(&file, buffer, sizeof buffer, 0, 2, 1, &section)) > 0;)
+        AddSamples(sound, buffer, static_cast<std::size_t>(got));
     ov_clear(&file);
     return sound;
 }
