@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary folder, checks what lands where, validates the desktop
-# entry, metainfo and man page when their checkers are present, and plays the installed game
-# through its launcher from an unrelated folder.
+# entry, metainfo and man page when their checkers are present, checks that the generator writes
+# the same bytes on every run, and plays the installed game through its launcher from an
+# unrelated folder.
 # Usage: install_tree.sh <build-dir> <data-generator>
 # Not set -e: each check ends the test through fail, which says what went wrong.
 set -u
@@ -29,6 +30,10 @@ metainfo=$(ls "$tree"/share/metainfo/*.metainfo.xml 2>/dev/null)
 [ -n "$metainfo" ] || fail "no metainfo"
 
 diff -r "$build/data" "$tree/share/games/tarvello/data" || fail "installed data differs"
+# A second run of the generator writes the same bytes as the one that made the build's files
+# (the fonts come from the system).
+"$generator" "$work/data" >/dev/null || fail "the generator could not write the data"
+diff -r -x fonts "$work/data" "$build/data" || fail "the data differs between two runs"
 "$generator" --icons "$work/icons" || fail "the generator could not draw the icons"
 diff -r "$work/icons/hicolor" "$build/icons/hicolor" || fail "icons differ between two runs"
 diff -r "$build/icons/hicolor" "$tree/share/icons/hicolor" || fail "installed icons differ"

@@ -4,7 +4,6 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <memory>
 #include <thread>
 
 namespace {
@@ -15,23 +14,6 @@ BOOL CALLBACK CloseWindowOf(HWND window, LPARAM process) {
     if (owner == static_cast<DWORD>(process)) PostMessageW(window, WM_CLOSE, 0, 0);
     return TRUE;
 }
-
-// Sets an environment variable for the programs started while it lives, then puts it back.
-class ChildSetting {
-  public:
-    ChildSetting(const std::string& name, const std::string& value) : name(name) {
-        const char* old = std::getenv(name.c_str());
-        had = old != nullptr;
-        if (had) previous = old;
-        _putenv_s(name.c_str(), value.c_str());
-    }
-    ~ChildSetting() { _putenv_s(name.c_str(), had ? previous.c_str() : ""); }
-
-  private:
-    std::string name;
-    std::string previous;
-    bool had;
-};
 }  // namespace
 
 ProgramRun RunProgram(const std::string& program, const std::string& folder, int closeAfterMs,
@@ -48,19 +30,15 @@ ProgramRun RunProgram(const std::string& program, const std::string& folder, int
     startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
     PROCESS_INFORMATION process{};
     std::string command = "\"" + program + "\"";
-    BOOL started;
-    {
-        // A real window, so the program can be asked to close as a person closes it; the log
-        // goes to the pipe instead of stdout.txt beside the program.
-        ChildSetting video("SDL_VIDEODRIVER", "");
-        ChildSetting log("SDL_STDIO_REDIRECT", "0");
-        std::vector<std::unique_ptr<ChildSetting>> settings;
-        for (const auto& setting : environment) {
-            settings.push_back(std::make_unique<ChildSetting>(setting.first, setting.second));
-        }
-        started = CreateProcessA(program.c_str(), command.data(), nullptr, nullptr, TRUE, 0,
-                                 nullptr, folder.c_str(), &startup, &process);
-    }
+    // A real window, so the program can be asked to close as a person closes it; the log goes to
+    // the pipe instead of stdout.txt beside the program. Each test runs in a process of its own,
+    // so what is set here for the program need not be put back.
+    _putenv_s("SDL_VIDEODRIVER", "");
+    _putenv_s("SDL_STDIO_REDIRECT", "0");
+    for (const auto& setting : environment)
+        _putenv_s(setting.first.c_str(), setting.second.c_str());
+    const BOOL started = CreateProcessA(program.c_str(), command.data(), nullptr, nullptr, TRUE, 0,
+                                        nullptr, folder.c_str(), &startup, &process);
     CloseHandle(writeEnd);
     if (!started) {
         CloseHandle(readEnd);
