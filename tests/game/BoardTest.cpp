@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "game/GameBoard.h"
-#include "game/GameConsole.h"
 #include "support/FakeClock.h"
 #include "support/SdlSession.h"
 
@@ -47,33 +46,4 @@ TEST_F(BoardTest, BoardIsDraggedByThePointWhereItWasGrabbed) {
     EXPECT_FALSE(board.IsDragging()) << "the board has left that point";
 }
 
-struct Step {
-    Uint32 tick;        // the update runs at this tick
-    const char* shown;  // what the panel shows after it
-};
-
-// A of 100 ms and B of 0 ms queued together over the standing text, before the wrap and across.
-TEST_F(BoardTest, NoticesAreTimedOneAfterAnotherFromTheUpdateThatShowsThem) {
-    GameConsole console;
-    for (Uint32 base : {10000u, 0xFFFFFFFFu - 100}) {
-        console.SetText("stand");
-        console.AddMessage({"A", 0, 100});
-        console.AddMessage({"B", 0, 0});
-        EXPECT_EQ("A", console.GetCurrentText());
-        const std::vector<Step> steps = {
-            {0, "A"},      {100, "A"}, {101, "B"},  // A goes; B waits for its first update
-            {120, "B"},    {120, "B"},              // a zero duration needs the clock to move
-            {121, "stand"}};
-        for (const Step& step : steps) {
-            FakeClock::Set(base + step.tick);
-            console.Update();
-            EXPECT_EQ(step.shown, console.GetCurrentText()) << "at " << base << "+" << step.tick;
-        }
-        EXPECT_FALSE(console.HasMessages());
-    }
-    console.AddMessage({"notice", 0, 1000});
-    console.Clear();
-    EXPECT_FALSE(console.HasMessages());
-    EXPECT_EQ("", console.GetCurrentText());
-}
 }  // namespace

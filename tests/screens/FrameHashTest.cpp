@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <iostream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -25,22 +24,25 @@
 
 namespace {
 
-// The hash of every frame of each stage of a scenario.
+// The hash of every frame of each stage of a scenario, as "stage=hash:frames ..." in order.
 class Recorder {
   public:
     explicit Recorder(ScreenDriver& driver) : d(driver) {
-        d.afterPass = [this] { Shot(); };
+        d.afterPass = [this] {
+            if (stages.empty()) return;
+            AddColours(stages.back().hash, d.Screen());
+            ++stages.back().frames;
+        };
     }
     ~Recorder() { d.afterPass = nullptr; }
     void Stage(const std::string& name) { stages.push_back({name, {}, 0}); }
-    // "stage=hash:frames ..." in order.
     std::string Line() const {
-        std::ostringstream line;
+        std::string line;
         for (const Hashed& s : stages) {
-            line << (&s == &stages[0] ? "" : " ") << s.name << '=' << Hex(s.hash.Value()) << ':'
-                 << s.frames;
+            line += (line.empty() ? "" : " ") + s.name + '=' + Hex(s.hash.Value()) + ':' +
+                    std::to_string(s.frames);
         }
-        return line.str();
+        return line;
     }
 
   private:
@@ -49,11 +51,6 @@ class Recorder {
         Fnv1a<std::uint64_t> hash;
         int frames;
     };
-    void Shot() {
-        if (stages.empty()) return;
-        AddColours(stages.back().hash, d.Screen());
-        ++stages.back().frames;
-    }
 
     ScreenDriver& d;
     std::vector<Hashed> stages;

@@ -1,17 +1,12 @@
 // The screen flow, one row per way from a screen to the next that the frame-hash scenarios do
-// not take, each row's triggers tried one by one on a fresh program; and one whole program
-// through its screens.
+// not take, each row's triggers tried one by one on a fresh program.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <functional>
-#include <iostream>
-#include <sstream>
 #include <string>
 #include <typeinfo>
 #include <vector>
 
-#include "SDL_Engine/MersenneTwister.h"
 #include "game/GameRecord.h"
 #include "screens/GameResults.h"
 #include "screens/InGameMenu.h"
@@ -104,51 +99,5 @@ TEST_P(ScreenFlow, EachTriggerLeadsToItsScreen) {
 
 INSTANTIATE_TEST_SUITE_P(Table, ScreenFlow, testing::ValuesIn(kFlow),
                          testing::PrintToStringParamName());
-
-// Two computers play a seeded game from the intro to the results, and the person goes back
-// to the main menu and exits.
-TEST(FullGame, TwoComputersPlayFromTheIntroToTheResultsAndBackToAnExit) {
-    testing::internal::CaptureStdout();
-    {
-        ScreenDriver driver;
-        SharedRandom.init_genrand(2026);
-        const int seats[4] = {ScreenDriver::kComputer, ScreenDriver::kEmpty,
-                              ScreenDriver::kComputer, ScreenDriver::kEmpty};
-        driver.ToGame(seats);
-        ASSERT_NE(nullptr, driver.Top<cGameSession>());
-        const Uint32 started = FakeClock::Now();
-        // Passes of 400 ms: the computers act about at their pace, the pieces walk their updates.
-        ASSERT_TRUE(driver.RunUntil([&] { return driver.Top<GameResults>() != nullptr; },
-                                    60u * 60u * 1000u, 400));
-        EXPECT_NEAR(FakeClock::Now() - started, GameRecord.playTime, 800.0);
-        EXPECT_TRUE(GameRecord.finishers.empty());  // the results screen has taken them
-        driver.Frames(25);                          // the opening reveal is over
-
-        // The README shows this screen; the window test cannot reach it quickly.
-        std::filesystem::create_directories(TARVELLO_BUILD_DIR "/screenshots");
-        SDL_SaveBMP(driver.Screen(), TARVELLO_BUILD_DIR "/screenshots/results.bmp");
-
-        driver.Key(SDLK_RETURN);
-        ASSERT_NE(nullptr, driver.Top<MainMenu>());
-        driver.Key(SDLK_UP);
-        driver.Key(SDLK_RETURN);  // "Exit"
-        EXPECT_FALSE(driver.Engine()->IsRunning());
-        EXPECT_EQ(0, ExitCode);
-    }
-    const std::string output = testing::internal::GetCapturedStdout();
-    if (HasFailure()) std::cout << output;
-    std::string changes;  // the engine's changes of screen
-    std::istringstream in(output);
-    for (std::string line; std::getline(in, line);) {
-        if (line.rfind("---SDL_Engine::", 0) == 0) changes += line.substr(15) + " ";
-    }
-    EXPECT_EQ(
-        "PushState(11cIntroState) ChangeState(8MainMenu) ChangeState(11PlayerSetup) "
-        "ChangeState(12cGameSession) ChangeState(11GameResults) ChangeState(8MainMenu) ",
-        changes);
-    EXPECT_NE(std::string::npos, output.find("SDL_Engine::Resource Leaked:\nSDL_Surface : 0\n"
-                                             "TTF_Font    : 0\nMix_Music   : 0\n"
-                                             "Mix_Chunk   : 0\n"));
-}
 
 }  // namespace
