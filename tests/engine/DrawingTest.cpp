@@ -233,16 +233,6 @@ TEST_F(DrawingTest, FailedCopyWritesSdlErrorLine) {
     EXPECT_NE("\n", written);
 }
 
-TEST_F(DrawingTest, CreatedSurfacesUseTheScreenFormatAndRefuseNegativeSizes) {
-    SurfacePtr filled(CreateFilledSurface(7, 5, 0, 255, 64));
-    EXPECT_EQ(sdl.Screen()->format->BitsPerPixel, filled.get()->format->BitsPerPixel);
-    EXPECT_EQ(7, filled->w);
-    EXPECT_EQ(5, filled->h);
-    EXPECT_EQ(SDL_MapRGB(sdl.Screen()->format, 0, 255, 64), GetPixel(filled.get(), 6, 4));
-    EXPECT_EQ(nullptr, CreateSurface(-1, 1, 0));
-    EXPECT_EQ(nullptr, CreateSurface(1, -1, 0));
-}
-
 // An RLE-accelerated surface only has pixel memory while it is locked, so drawing that ignored
 // the lock would lose its pixels. That is classic SDL 1.2 (up to 1.2.15); sdl12-compat (1.2.50
 // on) keeps the pixels in place and does not ask for the lock, and drawing must work there too.

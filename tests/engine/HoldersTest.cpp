@@ -98,16 +98,4 @@ TEST_F(Holders, DestroyingPlayingSoundsOrMusicLeavesTheMixerSilentAndSettled) {
     EXPECT_EQ(0, MusicCount);
 }
 
-// Before the window opens nothing can be made in its format: pictures raise instead of crashing.
-TEST(HoldersWithoutDisplay, PicturesAndSurfacesBeforeTheWindowOpensRaiseOrAreNull) {
-    try {
-        SurfaceHolder holder("data/gfx/ok.png");
-        FAIL() << "no exception";
-    } catch (const SDL_Exception& error) {
-        EXPECT_STREQ("SDL_Exception::No video mode has been set\n", error.what());
-    }
-    EXPECT_EQ(0, SurfaceCount);
-    EXPECT_EQ(nullptr, CreateFilledSurface(1, 1, 1, 2, 3));
-}
-
 }  // namespace

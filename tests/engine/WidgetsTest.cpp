@@ -11,7 +11,6 @@
 #include "SDL_Engine/SDL_Button.h"
 #include "SDL_Engine/SDL_CheckBox.h"
 #include "SDL_Engine/SDL_CheckBoxList.h"
-#include "SDL_Engine/SDL_Menu.h"
 #include "SDL_Engine/SDL_TextBox.h"
 #include "SDL_Engine/SurfaceHolder.h"
 #include "SDL_Engine/Text.h"
@@ -84,20 +83,6 @@ TEST_P(WidgetFrameHash, DrawsTheRecordedScreen) {
                          Hex(AddPixels(hash, screen).Value(), 8));
 }
 
-void MenuScene(Widgets& w) {
-    cMenu main = ThreeEntries(), options;
-    main.AddSubMenu("Options and more", &options);
-    options.AddItem(105, "Toggle Fullscreen");
-    SDL_Menu menu(&main, std::make_unique<FontHolder>(FontFile, 24), Rgb(255, 255, 255),
-                  Rgb(102, 154, 246));
-    menu.Next();
-    menu.Draw(w.screen);
-    menu.Previous();
-    menu.Previous();
-    menu.Choose();  // into the options: one entry, smaller panel drawn over the first
-    menu.Draw(w.screen);
-}
-
 void CheckBoxScene(Widgets& w) {
     // Rows as tall as the box or the line skip, whichever is taller; labels at their tops.
     const int heights[] = {10, 80};
@@ -126,28 +111,6 @@ void TextBoxScene(Widgets& w) {
     }
 }
 
-void TextScene(Widgets& w) {
-    FontHolder font(FontFile, 21);
-    DrawText(&font, w.screen, Black, 10, 20, "ab\n\nabcd\n");
-    DrawText(&font, w.screen, Rgb(230, 30, 20), 300, -5, "Human");
-    DrawText(nullptr, w.screen, Black, 0, 0, "a");
-    TextCache cache;
-    cache.Draw(&font, w.screen, Rgb(20, 40, 230), 40, 300, "Human \n\nComputer ");
-}
-
-void ButtonScene(Widgets& w) {
-    SDL_Button button(w.Frames(40, 20, {Rgb(200, 0, 0), Rgb(0, 200, 0), Rgb(0, 0, 200)}), 100, 50,
-                      40, 20, 2);
-    button.Draw(w.screen);
-    button.SetY(80);
-    button.OnMouseMove(110, 85);
-    button.Draw(w.screen);
-    button.SetY(110);
-    button.OnMouseDown(110, 115);
-    button.Draw(w.screen);
-    button.Draw(nullptr);
-}
-
 // Every way of copying between holders and surfaces, into one held picture shown on the screen.
 void CopyScene(Widgets& w) {
     using S = SurfaceHolder;
@@ -170,12 +133,11 @@ void CopyScene(Widgets& w) {
     target.DrawOn(w.screen, 250, 350);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Scenes, WidgetFrameHash,
-    testing::Values(WidgetScene{"Menu", MenuScene}, WidgetScene{"CheckBoxList", CheckBoxScene},
-                    WidgetScene{"TextBox", TextBoxScene}, WidgetScene{"Text", TextScene},
-                    WidgetScene{"Button", ButtonScene}, WidgetScene{"HolderCopies", CopyScene}),
-    testing::PrintToStringParamName());
+INSTANTIATE_TEST_SUITE_P(Scenes, WidgetFrameHash,
+                         testing::Values(WidgetScene{"CheckBoxList", CheckBoxScene},
+                                         WidgetScene{"TextBox", TextBoxScene},
+                                         WidgetScene{"HolderCopies", CopyScene}),
+                         testing::PrintToStringParamName());
 
 // Text is as high as its lines, an empty one included, and as wide as its widest line; the cache
 // keeps one picture a line and colour.
