@@ -33,12 +33,7 @@ as_root cp /etc/resolv.conf "$root/etc/resolv.conf"
 for mount in proc sys dev dev/pts; do as_root mount --bind "/$mount" "$root/$mount"; done
 
 as_root mkdir "$root/src"
-if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
-  git ls-files -z --cached --others --exclude-standard | as_root xargs -0 cp --parents -t "$root/src"
-else
-  find . -mindepth 1 -maxdepth 1 ! -name 'build*' ! -name .git -print0 |
-    as_root xargs -0 cp -a -t "$root/src"
-fi
+copy_sources "$root/src" as_root
 as_root chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM=dumb \
   PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
   bash /src/scripts/release-round.sh

@@ -27,6 +27,22 @@ project_version() {
     echo "$version"
 }
 
+# Copies the source tree into a folder that exists: what the repository holds (tracked or new,
+# never a build folder), or, outside a git checkout (an unpacked source), everything but the build
+# folders. Words after the folder run the copy through a command, such as as_root.
+# Usage: copy_sources <folder> [command...]
+copy_sources() {
+    local target=$1
+    shift
+    if git -C "$tarvello_root" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+        git -C "$tarvello_root" ls-files -z --cached --others --exclude-standard |
+            (cd "$tarvello_root" && "$@" xargs -0 cp --parents -t "$target")
+    else
+        find "$tarvello_root" -mindepth 1 -maxdepth 1 ! -name 'build*' ! -name .git -print0 |
+            "$@" xargs -0 cp -a -t "$target"
+    fi
+}
+
 # Starts an X server for the window tests: Xvfb, 1024x768 at 24 bits, on a display it picks free
 # itself (other servers may run) and reports through -displayfd, and with -noreset, so that it
 # does not reset when its last client leaves. Sets xvfb_pid and exports DISPLAY; the caller's

@@ -11,13 +11,7 @@ out="$PWD/build-deb"
 stage="$out/tarvello-$version"
 rm -rf "$out"
 mkdir -p "$stage"
-# Only what the repository holds (tracked or new), never a build folder; a tree that is not a
-# git checkout (an unpacked source) is taken whole but for its build folders.
-if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
-  git ls-files -z --cached --others --exclude-standard | xargs -0 cp --parents -t "$stage"
-else
-  find . -mindepth 1 -maxdepth 1 ! -name 'build*' ! -name .git -print0 | xargs -0 cp -a -t "$stage"
-fi
+copy_sources "$stage"
 (cd "$stage" && dpkg-buildpackage -us -uc -b -j"${JOBS:-$(nproc)}")
 ls "$out"/*.deb
 lintian --no-tag-display-limit "$out"/*.changes || status=$?
