@@ -222,17 +222,6 @@ TEST_F(DrawingTest, NullSurfacesAreIgnored) {
     EXPECT_TRUE(SetPixels(s).empty());
 }
 
-TEST_F(DrawingTest, FailedCopyWritesSdlErrorLine) {
-    SurfacePtr source(Canvas(4, 4)), destination(Canvas(4, 4));
-    ASSERT_EQ(0, SDL_LockSurface(destination.get()));
-    testing::internal::CaptureStderr();
-    BlitSurface(destination.get(), source.get(), 0, 0);
-    std::string written = testing::internal::GetCapturedStderr();
-    SDL_UnlockSurface(destination.get());
-    EXPECT_EQ(std::string(SDL_GetError()) + "\n", written);
-    EXPECT_NE("\n", written);
-}
-
 // An RLE-accelerated surface only has pixel memory while it is locked, so drawing that ignored
 // the lock would lose its pixels. That is classic SDL 1.2 (up to 1.2.15); sdl12-compat (1.2.50
 // on) keeps the pixels in place and does not ask for the lock, and drawing must work there too.

@@ -52,14 +52,16 @@ class RecordingState : public SDL_GameState {
     bool initSucceeds;
 };
 
+using Journal = std::vector<std::string>;
+
 // A real engine under the dummy drivers and a fake clock that starts at 0; its start-up lines
 // are swallowed so tests see only what they cause.
-class EngineFixture : public testing::Test {
+class Engine : public testing::Test {
   protected:
     void SetUp() override { Start(0); }
     // (Re)creates the engine with the clock at tick.
     void Start(Uint32 tick) {
-        if (engine) DestroyAndCapture();
+        if (engine) Destroy();
         clock.Set(tick);
         ExitCode = 0;
         RecordingState::journal.clear();
@@ -70,26 +72,18 @@ class EngineFixture : public testing::Test {
         engine = SDL_Engine::GetInstance();
     }
     void TearDown() override {
-        if (engine) DestroyAndCapture();
+        if (engine) Destroy();
         ExitCode = 0;
     }
 
-    // Shuts the engine down now (if a test wants the shutdown lines) and returns what it printed.
-    std::string DestroyAndCapture() {
+    // Shuts the engine down now, its shutdown lines swallowed.
+    void Destroy() {
         testing::internal::CaptureStdout();
         SDL_Engine::DestroyInstance();
         engine = nullptr;
-        return testing::internal::GetCapturedStdout();
+        testing::internal::GetCapturedStdout();
     }
 
-    SDL_Engine* engine = nullptr;
-    FakeClock clock{0};
-};
-
-using Journal = std::vector<std::string>;
-
-class Engine : public EngineFixture {
-  protected:
     RecordingState* Push(const char* name = "s") {
         auto* state = new RecordingState(name);
         engine->PushState(state);
@@ -107,6 +101,8 @@ class Engine : public EngineFixture {
     // Updates and draws so far.
     static std::pair<int, int> Passes(const RecordingState* s) { return {s->updates, s->draws}; }
 
+    SDL_Engine* engine = nullptr;
+    FakeClock clock{0};
     Journal& journal = RecordingState::journal;
 };
 
@@ -200,7 +196,7 @@ TEST_F(Engine, RefusedStateQuitsWithFour) {
     EXPECT_FALSE(engine->IsRunning());
     EXPECT_EQ(2u, engine->StateCount());
     journal.clear();
-    DestroyAndCapture();
+    Destroy();
     EXPECT_EQ((Journal{"bad.Cleanup", "bad.delete", "old.Cleanup", "old.delete"}), journal);
 }
 

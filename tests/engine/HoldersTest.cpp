@@ -45,19 +45,6 @@ TEST_F(Holders, EachLiveHolderIsCountedOnceAndUncountedWhenItGoes) {
     EXPECT_EQ(NoneLive, LiveResources());
 }
 
-// Missing files raise with the library's text (the program's runs check that); a surface that
-// could not be made raises with SDL's.
-TEST_F(Holders, SurfaceThatCouldNotBeMadeRaisesWithSdlsTextAndCountsNothing) {
-    SDL_SetError("render failed");
-    try {
-        SurfaceHolder nothing{SurfacePtr()};
-        FAIL() << "no exception";
-    } catch (const SDL_Exception& error) {
-        EXPECT_STREQ("SDL_Exception::render failed\n", error.what());
-    }
-    EXPECT_EQ(0, SurfaceCount);
-}
-
 TEST_F(Holders, SwitchedOffSoundAndMusicPlayNothing) {
     SoundHolder sound(Tone);
     MusicHolder music(Tone);

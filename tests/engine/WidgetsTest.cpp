@@ -83,21 +83,6 @@ TEST_P(WidgetFrameHash, DrawsTheRecordedScreen) {
                          Hex(AddPixels(hash, screen).Value(), 8));
 }
 
-void CheckBoxScene(Widgets& w) {
-    // Rows as tall as the box or the line skip, whichever is taller; labels at their tops.
-    const int heights[] = {10, 80};
-    for (int i = 0; i < 2; ++i) {
-        const int box = heights[i];
-        SDL_CheckBoxList list(FontFile, w.Frames(12, box, {Rgb(250, 0, 0), Rgb(0, 250, 0)}), 21,
-                              10 + 300 * i, 40, 12, box);
-        list.AddItem("Human ", 1);
-        list.AddItem("Computer ", 0);
-        list.AddItem("", 2);
-        list.OnMouseDown(list.GetBox(1)->GetX() + 1, list.GetBox(1)->GetY() + 1);
-        list.Draw(w.screen);
-    }
-}
-
 void TextBoxScene(Widgets& w) {
     const char* texts[] = {"", "iv", "Yarrow", "wwwwwwwwwwwwwww"};
     for (int i = 0; i < 4; ++i) {
@@ -134,8 +119,7 @@ void CopyScene(Widgets& w) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Scenes, WidgetFrameHash,
-                         testing::Values(WidgetScene{"CheckBoxList", CheckBoxScene},
-                                         WidgetScene{"TextBox", TextBoxScene},
+                         testing::Values(WidgetScene{"TextBox", TextBoxScene},
                                          WidgetScene{"HolderCopies", CopyScene}),
                          testing::PrintToStringParamName());
 

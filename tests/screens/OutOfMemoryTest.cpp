@@ -1,16 +1,12 @@
-// Memory may run out at any allocation while the game's parts and screens are made: whatever was
-// made before is given back, no picture, font, sound or music stays alive, and the failure
-// reaches the caller.
+// Memory may run out at any allocation while the screens are made and opened (the game's with its
+// board, console, die and both kinds of player): whatever was made before is given back, no
+// picture, font, sound or music stays alive, and the failure reaches the caller.
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
 #include <new>
 
-#include "game/ComputerPlayer.h"
-#include "game/Dice.h"
-#include "game/GameBoard.h"
-#include "game/GameConsole.h"
 #include "game/GameRecord.h"
 #include "screens/GameResults.h"
 #include "screens/InGameMenu.h"
@@ -42,15 +38,6 @@ void Open(Screen* made) {
 void OpenGame() { Open(new cGameSession({{"Gale", 0, 1}, {"Rowan", 1, 0}, {"Yara", 3, 1}})); }
 
 const Part kParts[] = {
-    {"Board", [] { GameBoard board; }},
-    {"Players",
-     [] {
-         GameBoard board;
-         LudoPlayer person(&board, 1, "Rowan");
-         ComputerPlayer computer(&board, 2, "Bryn");
-     }},
-    {"Dice", [] { Dice die; }},
-    {"Console", [] { GameConsole console; }},
     {"Intro", [] { Open(new cIntroState()); }},
     {"MainMenu", [] { Open(new MainMenu()); }},
     {"Setup", [] { Open(new PlayerSetup()); }},

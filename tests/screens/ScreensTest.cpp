@@ -29,7 +29,7 @@ struct FadeCase {
 };
 
 void PrintTo(const FadeCase& c, std::ostream* out) {
-    *out << "start " << c.start << ", stall " << c.stall;
+    *out << "At" << c.start << "_Stall" << c.stall;
 }
 
 class SplashPicture : public testing::TestWithParam<FadeCase> {};
@@ -72,10 +72,7 @@ INSTANTIATE_TEST_SUITE_P(Ticks, SplashPicture,
                                          FadeCase{0x7FFFF000u, 0}, FadeCase{0xFFFFF63Cu, 0},
                                          FadeCase{1000, 1499}, FadeCase{1000, 3000},
                                          FadeCase{1000, 4000}, FadeCase{0xFFFFFF00u, 3600000}),
-                         [](const testing::TestParamInfo<FadeCase>& info) {
-                             return "At" + std::to_string(info.param.start) + "_Stall" +
-                                    std::to_string(info.param.stall);
-                         });
+                         testing::PrintToStringParamName());
 
 // Each entry of the options flips its switch; the music stays off in a later main menu.
 TEST(MainMenuOptions, EachEntryFlipsItsSwitchBackAndForth) {

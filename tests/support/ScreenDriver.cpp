@@ -28,14 +28,6 @@ void ScreenDriver::Frames(int count, Uint32 step) {
     }
 }
 
-bool ScreenDriver::RunUntil(const std::function<bool()>& done, Uint32 limit, Uint32 step) {
-    for (Uint32 spent = 0; spent < limit; spent += step) {
-        if (done()) return true;
-        Frames(1, step);
-    }
-    return done();
-}
-
 void ScreenDriver::Post(SDL_Event event) {
     DropWindowEvents();
     SDL_PushEvent(&event);

@@ -33,8 +33,6 @@ class ScreenDriver {
 
     // Advances the fake clock by step and runs one pass of the main loop, count times.
     void Frames(int count, Uint32 step = 20);
-    // Runs passes of step ms until done() holds or limit ms have passed; tells whether it held.
-    bool RunUntil(const std::function<bool()>& done, Uint32 limit, Uint32 step = 20);
     void Post(SDL_Event event);
     void UserEvent(Uint8 type, int code);
     void Key(SDLKey key, SDLMod mod = KMOD_NONE);

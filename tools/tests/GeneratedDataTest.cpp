@@ -88,11 +88,6 @@ double PeakDb(const Sound& sound) {
     return 20.0 * std::log10(std::max(peak, 1e-6f));
 }
 
-long Clipped(const Sound& sound) {
-    return std::count_if(sound.samples.begin(), sound.samples.end(),
-                         [](float v) { return v >= 32767 / 32768.0f || v <= -1.0f; });
-}
-
 const Sound& Music() {
     static const Sound music = ReadOgg(kData + "/music/BGM.ogg");
     return music;
@@ -104,8 +99,7 @@ TEST_P(EffectLevel, SitsWithinEightDecibelsOfTheMusicWithoutClipping) {
     const Sound effect = ReadWav(kData + "/sfx/" + GetParam());
     ASSERT_GT(effect.Frames(), 0u);
     EXPECT_NEAR(AudibleRms(Music()), AudibleRms(effect), 8.0);
-    EXPECT_LE(PeakDb(effect), -1.0);
-    EXPECT_EQ(0, Clipped(effect));
+    EXPECT_LE(PeakDb(effect), -1.0);  // so no sample reaches full scale
 }
 
 INSTANTIATE_TEST_SUITE_P(Effects, EffectLevel,
@@ -125,7 +119,6 @@ TEST(MusicLoop, LastsAMinuteOrMoreAndJoinsItsEndToItsStartWithoutAClick) {
     EXPECT_GE(music.Frames(), 60u * kRate);
     EXPECT_LE(music.Frames(), 90u * kRate);
     EXPECT_LE(PeakDb(music), -1.0);
-    EXPECT_EQ(0, Clipped(music));
     ASSERT_GT(music.Frames(), 2u);
     for (std::size_t channel = 0; channel < 2; ++channel) {
         std::vector<float> steps;
