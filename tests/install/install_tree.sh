@@ -37,13 +37,6 @@ diff -r -x fonts "$work/data" "$build/data" || fail "the data differs between tw
 "$generator" --icons "$work/icons" || fail "the generator could not draw the icons"
 diff -r "$work/icons/hicolor" "$build/icons/hicolor" || fail "icons differ between two runs"
 diff -r "$build/icons/hicolor" "$tree/share/icons/hicolor" || fail "installed icons differ"
-for size in 32 48 64 128 256; do
-    icon=$tree/share/icons/hicolor/${size}x${size}/apps/tarvello.png
-    # The PNG header holds the width and height as big-endian words from byte 16.
-    read -r width height < <(od -An -tu1 -j16 -N8 "$icon" |
-        awk '{print $3 * 256 + $4, $7 * 256 + $8}')
-    [ "$width $height" = "$size $size" ] || fail "icon $size is ${width}x$height"
-done
 
 ! command -v desktop-file-validate >/dev/null ||
     desktop-file-validate "$tree/share/applications/tarvello.desktop" || fail "desktop entry"
