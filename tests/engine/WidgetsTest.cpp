@@ -64,8 +64,9 @@ class Widgets : public testing::Test {
     int pictures = 0;
 };
 
-// Each scene draws widgets onto the whole screen the way the game's screens do; the recorded
-// hash pins every pixel: layout, colours, text positions and clipping.
+// Each scene draws what the screens' recorded frames do not reach (text boxes typed past their
+// width, every way of copying between holders) onto the whole screen; the recorded hash pins
+// every pixel.
 struct WidgetScene {
     const char* name;
     void (*draw)(Widgets&);
