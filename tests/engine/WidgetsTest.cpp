@@ -186,19 +186,19 @@ TEST_F(Widgets, ButtonFollowsThePointerAndPostsItsCodeOnlyOnAReleaseInside) {
 TEST_F(Widgets, TextBoxTypesUsKeyboardCharactersUpToItsLengthWhileItHasFocus) {
     SDL_TextBox box("Name: ", FontFile, 21, 500, 10, 10),
         other("Name: ", FontFile, 21, 15, 375, 562);
-    const int left = 10 + box.GetLabelWidth();
+    FontHolder font(FontFile, 21);
+    // The box is a line of text high, with a pixel of frame above and below.
+    const int left = 10 + box.GetLabelWidth(), height = GetLineSkip(&font) + 2;
     box.OnKeyDown(Key(SDLK_a));  // no focus yet
-    const int misses[][2] = {{left - 1, 12},
-                             {left + SDL_TextBox::BoxWidth, 12},
-                             {left, 9},
-                             {left, 10 + box.GetHeight()}};
+    const int misses[][2] = {
+        {left - 1, 12}, {left + SDL_TextBox::BoxWidth, 12}, {left, 9}, {left, 10 + height}};
     for (const auto* miss : misses) {
         box.OnMouseDown(left, 10);
         EXPECT_TRUE(box.HasFocus());
         EXPECT_FALSE(box.OnMouseDown(miss[0], miss[1])) << miss[0] << ", " << miss[1];
         EXPECT_FALSE(box.HasFocus());
     }
-    box.OnMouseDown(left + SDL_TextBox::BoxWidth - 1, 10 + box.GetHeight() - 1);
+    box.OnMouseDown(left + SDL_TextBox::BoxWidth - 1, 10 + height - 1);
     // Caps lock shifts letters only; keys that type nothing add nothing.
     const std::string keys = " ',-./0123456789;=[\\]`abcdefghijklmnopqrstuvwxyz";
     for (int mod : {0, int(KMOD_LSHIFT), int(KMOD_CAPS), KMOD_RSHIFT | KMOD_CAPS | KMOD_CTRL}) {

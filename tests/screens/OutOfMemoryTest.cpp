@@ -35,14 +35,24 @@ void Open(Screen* made) {
     screen->Cleanup();
 }
 
+// A menu screen also frees in Cleanup all that its Init loaded.
+template <class Menu>
+void OpenMenu() {
+    std::unique_ptr<SDL_GameState> menu(new Menu());
+    const Counts before = LiveResources();
+    menu->Init();
+    menu->Cleanup();
+    EXPECT_EQ(before, LiveResources()) << "what Init loaded outlives Cleanup";
+}
+
 void OpenGame() { Open(new cGameSession({{"Gale", 0, 1}, {"Rowan", 1, 0}, {"Yara", 3, 1}})); }
 
 const Part kParts[] = {
     {"Intro", [] { Open(new cIntroState()); }},
-    {"MainMenu", [] { Open(new MainMenu()); }},
+    {"MainMenu", OpenMenu<MainMenu>},
     {"Setup", [] { Open(new PlayerSetup()); }},
     {"Game", OpenGame},
-    {"Paused", [] { Open(new InGameMenu()); }},
+    {"Paused", OpenMenu<InGameMenu>},
     {"Results",
      [] {
          GameRecord.finishers = {{"Rowan", 1, 0}, {"Gale", 0, 1}};
