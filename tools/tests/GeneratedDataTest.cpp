@@ -65,8 +65,6 @@ Sound ReadOgg(const std::string& path) {
     return sound;
 }
 
-double Decibels(double power) { return 10.0 * std::log10(std::max(power, 1e-12)); }
-
 // RMS in dBFS of the 10 ms blocks that rise above -40 dBFS: the part of a sound one hears.
 double AudibleRms(const Sound& sound) {
     const std::size_t block = kRate / 100 * 2;
@@ -79,7 +77,7 @@ double AudibleRms(const Sound& sound) {
         sum += power;
         count += block;
     }
-    return count ? Decibels(sum / count) : -120.0;
+    return count ? 10.0 * std::log10(sum / count) : -120.0;
 }
 
 double PeakDb(const Sound& sound) {
