@@ -58,6 +58,8 @@ TEST_F(Holders, SwitchedOffSoundAndMusicPlayNothing) {
     music.Play();
     EXPECT_EQ(1, Mix_Playing(-1));
     EXPECT_EQ(1, Mix_PlayingMusic());
+    sound.Play();
+    EXPECT_EQ(2, Mix_Playing(-1)) << "a sound played again takes a free channel of its own";
     Mix_HaltChannel(-1);
 }
 
