@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <set>
 #include <utility>
 
+#include "game/Dice.h"
 #include "game/GameBoard.h"
 #include "support/FakeClock.h"
 #include "support/SdlSession.h"
@@ -44,6 +46,15 @@ TEST_F(BoardTest, BoardIsDraggedByThePointWhereItWasGrabbed) {
     EXPECT_EQ(std::make_pair(654, 660), std::make_pair(board.GetX(), board.GetY()));
     board.OnMouseDown(54, 10);
     EXPECT_FALSE(board.IsDragging()) << "the board has left that point";
+}
+
+// A face out of range fixes nothing: the die throws at random again.
+TEST_F(BoardTest, DieFixedOutOfRangeThrowsAtRandom) {
+    Dice die;
+    die.FixValue(7);
+    std::set<int> faces;
+    for (int i = 0; i < 200; ++i, die.Roll()) faces.insert(die.GetValue());
+    EXPECT_EQ(6u, faces.size());
 }
 
 }  // namespace

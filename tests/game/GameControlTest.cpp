@@ -35,19 +35,6 @@ class GameControlTest : public testing::Test {
         ASSERT_NE(Rolling, table->State());
     }
 
-    void Press(unsigned seat, int k) {
-        const SDL_Rect at = GameTable::SquareOf(table->Player(seat), k);
-        table->Control().HandleClick(at.x, at.y + 15);
-    }
-
-    void Steps(int count) {
-        for (int i = 0; i < count; ++i) table->Step();
-    }
-
-    std::string Said(unsigned seat, int message) {
-        return table->Player(seat)->GetName() + GameMessages[message];
-    }
-
     SdlSession sdl{true};
     FakeClock clock{100000};
     std::unique_ptr<GameTable> table;
@@ -60,9 +47,11 @@ TEST_F(GameControlTest, RefusedPieceIsNoticedForHalfASecond) {
     GameTable::Walk(table->Player(0), 0, 0);
     Throw(4);
     ASSERT_EQ(WaitSelect, table->State());
-    Steps(1);     // the throw's own empty notice goes
-    Press(0, 2);  // still in the yard, where a four cannot bring it out
-    const std::string notice = Said(0, MessageInvalidMove);
+    table->Step();  // the throw's own empty notice goes
+    // Piece 2 is still in the yard, where a four cannot bring it out.
+    const SDL_Rect at = GameTable::SquareOf(table->Player(0), 2);
+    table->Control().HandleClick(at.x, at.y + 15);
+    const std::string notice = std::string("Anna") + GameMessages[MessageInvalidMove];
     int ms = 0;
     for (; ms < 2000 && table->Console().GetCurrentText() == notice; ++ms) table->Step(1);
     EXPECT_EQ(1 + 501, ms) << "its time starts on the first update, 1 ms after the press";
@@ -77,7 +66,8 @@ TEST_F(GameControlTest, LonePlayerTakesEveryTurnAndThenGameOverIsPostedOnEveryUp
         table->Step();
     }
     EXPECT_TRUE(table->Player(0)->HasFinished() && !table->Console().HasMessages());
-    Steps(2);
+    table->Step();
+    table->Step();
     EXPECT_EQ(2, GameTable::TakeGameOverEvents());
 }
 

@@ -20,8 +20,7 @@ namespace {
 // A colour channel of an X pixel, scaled to 8 bits whatever its mask.
 unsigned Channel(unsigned long pixel, unsigned long mask) {
     if (!mask) return 0;
-    int shift = 0;
-    while (!(mask >> shift & 1)) ++shift;
+    const int shift = __builtin_ctzl(mask);
     return static_cast<unsigned>(((pixel & mask) >> shift) * 255 / (mask >> shift));
 }
 
