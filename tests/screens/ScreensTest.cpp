@@ -74,7 +74,8 @@ INSTANTIATE_TEST_SUITE_P(Ticks, SplashPicture,
                                          FadeCase{1000, 4000}, FadeCase{0xFFFFFF00u, 3600000}),
                          testing::PrintToStringParamName());
 
-// Each entry of the options flips its switch; the music stays off in a later main menu.
+// Each entry of the options flips its switch; the music stays off in a later main menu. The
+// menu's sounds play on every move and choice.
 TEST(MainMenuOptions, EachEntryFlipsItsSwitchBackAndForth) {
     ScreenDriver driver;
     auto choose = [&](int downs, bool stay = true) {
@@ -83,7 +84,11 @@ TEST(MainMenuOptions, EachEntryFlipsItsSwitchBackAndForth) {
         for (int i = 0; stay && i < downs; ++i) driver.Key(SDLK_UP);
     };
     driver.ToMainMenu();
-    choose(1, false);  // "Options"
+    for (SDLKey key : {SDLK_DOWN, SDLK_RETURN}) {  // to "Options": a move ticks, a choice chimes
+        Mix_HaltChannel(-1);
+        driver.Key(key);
+        EXPECT_EQ(1, Mix_Playing(-1)) << "after key " << key;
+    }
     const Uint32 windowed = driver.Engine()->GetVideoFlags();
     choose(0);
     EXPECT_EQ(windowed ^ SDL_FULLSCREEN, driver.Engine()->GetVideoFlags());
