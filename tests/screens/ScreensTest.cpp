@@ -84,11 +84,13 @@ TEST(MainMenuOptions, EachEntryFlipsItsSwitchBackAndForth) {
         for (int i = 0; stay && i < downs; ++i) driver.Key(SDLK_UP);
     };
     driver.ToMainMenu();
+    SDL_PauseAudio(1);  // a still device keeps even a short sound playing until it is checked
     for (SDLKey key : {SDLK_DOWN, SDLK_RETURN}) {  // to "Options": a move ticks, a choice chimes
         Mix_HaltChannel(-1);
         driver.Key(key);
         EXPECT_EQ(1, Mix_Playing(-1)) << "after key " << key;
     }
+    SDL_PauseAudio(0);
     const Uint32 windowed = driver.Engine()->GetVideoFlags();
     choose(0);
     EXPECT_EQ(windowed ^ SDL_FULLSCREEN, driver.Engine()->GetVideoFlags());
