@@ -34,14 +34,14 @@ void AddSamples(Sound& sound, const void* bytes, std::size_t size) {
 // 16-bit stereo PCM at 44100 Hz, as the game's mixer expects it.
 Sound ReadWav(const std::string& path) {
     Sound sound;
-    SDL_AudioSpec spec;
+    SDL_AudioSpec layout;
     Uint8* bytes = nullptr;
     Uint32 size = 0;
-    if (!SDL_LoadWAV(path.c_str(), &spec, &bytes, &size)) {
+    if (!SDL_LoadWAV(path.c_str(), &layout, &bytes, &size)) {
         ADD_FAILURE() << path << ": " << SDL_GetError();
         return sound;
     }
-    EXPECT_TRUE(spec.format == AUDIO_S16LSB && spec.channels == 2 && spec.freq == kRate)
+    EXPECT_TRUE(layout.format == AUDIO_S16LSB && layout.channels == 2 && layout.freq == kRate)
         << path << " is not 16-bit stereo at " << kRate << " Hz";
     AddSamples(sound, bytes, size);
     SDL_FreeWAV(bytes);
