@@ -96,7 +96,8 @@ INSTANTIATE_TEST_SUITE_P(Seeds, RecordedGame, testing::Values(
     RecordedCase{"FourDrawnSeatsUneven", 2, Options(4, false, 100000)},
     RecordedCase{"ThreeDrawnSeatsUneven", 3, Options(3, false, 100000)},
     RecordedCase{"TwoHumansAcrossTheTickWrap", 4, Options(2, false, 0xFFFFFFFFu - 300000)},
-    RecordedCase{"FourDrawnSeatsFrameHash", 5, Options(4, false, 100000, 500)}), testing::PrintToStringParamName());
+    RecordedCase{"FourDrawnSeatsFrameHash", 5, Options(4, false, 100000, 500)}),
+    testing::PrintToStringParamName());
 // clang-format on
 
 }  // namespace
