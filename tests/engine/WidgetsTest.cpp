@@ -7,6 +7,7 @@
 
 #include "SDL_Engine/Drawing.h"
 #include "SDL_Engine/FontHolder.h"
+#include "SDL_Engine/FrameKey.h"
 #include "SDL_Engine/MenuControl.h"
 #include "SDL_Engine/SDL_Button.h"
 #include "SDL_Engine/SDL_CheckBox.h"
@@ -15,6 +16,7 @@
 #include "SDL_Engine/SurfaceHolder.h"
 #include "SDL_Engine/Text.h"
 #include "SDL_Engine/TextCache.h"
+#include "SDL_Engine/WidgetList.h"
 #include "SDL_Engine/cMenu.h"
 #include "support/LiveResources.h"
 #include "support/Recorded.h"
@@ -253,6 +255,48 @@ TEST_F(Widgets, CheckBoxListKeepsOneEntryCheckedAndLinesBoxesUpRightOfTheWidestL
     list->Draw(nullptr);
     list.reset();
     EXPECT_EQ(before, LiveResources());
+}
+
+// A widget that writes down every call it gets, so a list's order shows in one string.
+class Tracing : public SDL_Widget {
+  public:
+    Tracing(char name, std::string& log)
+        : SDL_Widget(nullptr, 0, 0, 10, 10), name(name), log(log) {}
+    bool OnMouseMove(int, int) override { return Note('m'); }
+    bool OnMouseDown(int, int) override { return Note('d'); }
+    void OnMouseUp(int, int) override { Note('u'); }
+    void Draw(SDL_Surface*) override { Note('w'); }
+    void AddToKey(FrameKey&) const override { log += name, log += 'k'; }
+    ~Tracing() override { Note('x'); }
+
+  private:
+    bool Note(char call) {
+        log += name, log += call;
+        return false;
+    }
+    char name;
+    std::string& log;
+};
+
+// An empty slot is passed over by every operation; the others are called in the order added,
+// and each widget is deleted once, with the list.
+TEST_F(Widgets, ListSkipsEmptySlotsAndCallsEveryWidgetInTurn) {
+    std::string log;
+    {
+        WidgetList list;
+        list.Add(std::make_unique<Tracing>('a', log));
+        EXPECT_EQ(nullptr, list.Add(std::unique_ptr<Tracing>()));
+        list.Add(std::make_unique<Tracing>('b', log));
+        FrameKey key;
+        list.MouseMove(1, 1);
+        list.MouseDown(1, 1);
+        list.MouseUp(1, 1);
+        list.DrawAll(screen);
+        list.DrawAll(nullptr);
+        list.AddToKey(key);
+        EXPECT_EQ(3u, list.Size());
+    }
+    EXPECT_EQ("ambmadbdaubuawbwakbkaxbx", log);
 }
 
 // The screens' tests walk the menus; here the ends of the list and what they never reach.
