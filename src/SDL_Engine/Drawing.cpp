@@ -76,6 +76,33 @@ void BlendPixels(SDL_Surface* destination, SDL_Surface* source, int x, int y, in
     destinationLock.Release();
 }
 
+// Which side of a flat triangle is level: the base (x2, y2)-(x3, y3) lies below the apex (x1, y1)
+// or above it. A base that is not level, or lies on the other side, fills nothing.
+enum class FlatSide { Bottom, Top };
+
+void FillFlatTriangle(SDL_Surface* surface, FlatSide side, int x1, int y1, int x2, int y2, int x3,
+                      int y3, Uint8 r, Uint8 g, Uint8 b) {
+    if (!surface || y2 == y1 || y3 != y2) return;
+    Uint32 colour = SDL_MapRGB(surface->format, r, g, b);
+    const int left = std::min(x2, x3), right = std::max(x2, x3);
+    // The spans run down from the top row, whose ends are the apex or the base's.
+    const bool apexOnTop = side == FlatSide::Bottom;
+    const int top = apexOnTop ? y1 : y3, bottom = apexOnTop ? y2 : y1;
+    const int topLeft = apexOnTop ? x1 : left, topRight = apexOnTop ? x1 : right;
+    const int bottomLeft = apexOnTop ? left : x1, bottomRight = apexOnTop ? right : x1;
+    const float rows = static_cast<float>(bottom - top);
+    const float slopeL = static_cast<float>(bottomLeft - topLeft) / rows;
+    const float slopeR = static_cast<float>(bottomRight - topRight) / rows;
+    float xL = static_cast<float>(topLeft), xR = static_cast<float>(topRight);
+    // Counted wider than int, so a base on the last int row still ends the loop.
+    for (long long y = top; y <= bottom; ++y) {
+        const int row = static_cast<int>(y);
+        DrawLine(surface, colour, RoundedEdge(xL), row, RoundedEdge(xR), row);
+        xL += slopeL;
+        xR += slopeR;
+    }
+}
+
 }  // namespace
 
 SDL_Rect MakeRect(int x, int y, int w, int h) {
@@ -176,27 +203,14 @@ void DrawLine(SDL_Surface* surface, Uint32 pixel, int x1, int y1, int x2, int y2
     }
 }
 
-void FillFlatTriangle(SDL_Surface* surface, FlatSide side, int x1, int y1, int x2, int y2, int x3,
-                      int y3, Uint8 r, Uint8 g, Uint8 b) {
-    if (!surface || y2 == y1 || y3 != y2) return;
-    Uint32 colour = SDL_MapRGB(surface->format, r, g, b);
-    const int left = std::min(x2, x3), right = std::max(x2, x3);
-    // The spans run down from the top row, whose ends are the apex or the base's.
-    const bool apexOnTop = side == FlatSide::Bottom;
-    const int top = apexOnTop ? y1 : y3, bottom = apexOnTop ? y2 : y1;
-    const int topLeft = apexOnTop ? x1 : left, topRight = apexOnTop ? x1 : right;
-    const int bottomLeft = apexOnTop ? left : x1, bottomRight = apexOnTop ? right : x1;
-    const float rows = static_cast<float>(bottom - top);
-    const float slopeL = static_cast<float>(bottomLeft - topLeft) / rows;
-    const float slopeR = static_cast<float>(bottomRight - topRight) / rows;
-    float xL = static_cast<float>(topLeft), xR = static_cast<float>(topRight);
-    // Counted wider than int, so a base on the last int row still ends the loop.
-    for (long long y = top; y <= bottom; ++y) {
-        const int row = static_cast<int>(y);
-        DrawLine(surface, colour, RoundedEdge(xL), row, RoundedEdge(xR), row);
-        xL += slopeL;
-        xR += slopeR;
-    }
+void FillFlatBottomTriangle(SDL_Surface* surface, int x1, int y1, int x2, int y2, int x3, int y3,
+                            Uint8 r, Uint8 g, Uint8 b) {
+    FillFlatTriangle(surface, FlatSide::Bottom, x1, y1, x2, y2, x3, y3, r, g, b);
+}
+
+void FillFlatTopTriangle(SDL_Surface* surface, int x1, int y1, int x2, int y2, int x3, int y3,
+                         Uint8 r, Uint8 g, Uint8 b) {
+    FillFlatTriangle(surface, FlatSide::Top, x1, y1, x2, y2, x3, y3, r, g, b);
 }
 
 void FillTriangle(SDL_Surface* surface, int x1, int y1, int x2, int y2, int x3, int y3, Uint8 r,
@@ -206,13 +220,13 @@ void FillTriangle(SDL_Surface* surface, int x1, int y1, int x2, int y2, int x3, 
     if (y3 < y1) std::swap(x1, x3), std::swap(y1, y3);
     if (y3 < y2) std::swap(x2, x3), std::swap(y2, y3);
     if (y2 == y3) {
-        FillFlatTriangle(surface, FlatSide::Bottom, x1, y1, x2, y3, x3, y3, r, g, b);
+        FillFlatBottomTriangle(surface, x1, y1, x2, y3, x3, y3, r, g, b);
         return;
     }
     const double along = static_cast<double>(y2 - y1) * (x3 - x1) / (y3 - y1);
     const int x4 = static_cast<int>(std::trunc(x1 + along + 0.5));
-    FillFlatTriangle(surface, FlatSide::Bottom, x1, y1, x2, y2, x4, y2, r, g, b);
-    FillFlatTriangle(surface, FlatSide::Top, x3, y3, x2, y2, x4, y2, r, g, b);
+    FillFlatBottomTriangle(surface, x1, y1, x2, y2, x4, y2, r, g, b);
+    FillFlatTopTriangle(surface, x3, y3, x2, y2, x4, y2, r, g, b);
 }
 
 SurfacePtr ScaleSurface(SDL_Surface* source, unsigned newWidth, unsigned newHeight) {

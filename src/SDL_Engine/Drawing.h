@@ -21,11 +21,13 @@ SurfacePtr CreateFilledSurface(int width, int height, Uint8 r, Uint8 g, Uint8 b)
 void FillCircle(SDL_Surface* surface, int cx, int cy, int radius, Uint8 r, Uint8 g, Uint8 b);
 // The end point (x2, y2) is left out.
 void DrawLine(SDL_Surface* surface, Uint32 pixel, int x1, int y1, int x2, int y2);
-// Which side of a flat triangle is level: the base (x2, y2)-(x3, y3) lies below the apex (x1, y1)
-// or above it. A base that is not level, or lies on the other side, fills nothing.
-enum class FlatSide { Bottom, Top };
-void FillFlatTriangle(SDL_Surface* surface, FlatSide side, int x1, int y1, int x2, int y2, int x3,
-                      int y3, Uint8 r, Uint8 g, Uint8 b);
+// Triangles with one level side. Flat bottom: the apex (x1, y1) on top, the base (x2, y2)-(x3, y3)
+// level below it. Flat top: the base level above the apex. A base that is not level fills nothing;
+// each row runs from its left edge up to, not including, its right edge.
+void FillFlatBottomTriangle(SDL_Surface* surface, int x1, int y1, int x2, int y2, int x3, int y3,
+                            Uint8 r, Uint8 g, Uint8 b);
+void FillFlatTopTriangle(SDL_Surface* surface, int x1, int y1, int x2, int y2, int x3, int y3,
+                         Uint8 r, Uint8 g, Uint8 b);
 void FillTriangle(SDL_Surface* surface, int x1, int y1, int x2, int y2, int x3, int y3, Uint8 r,
                   Uint8 g, Uint8 b);
 SurfacePtr ScaleSurface(SDL_Surface* source, unsigned newWidth, unsigned newHeight);

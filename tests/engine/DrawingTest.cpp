@@ -71,14 +71,14 @@ Uint32 Triangles() {
         FillTriangle(s, left + x[a], 37 + y[a], left + x[b], 37 + y[b], left + x[c], 37 + y[c], 0,
                      99, 0);
     } while (std::next_permutation(corners, corners + 3));
-    FillFlatTriangle(s, FlatSide::Bottom, 0, 30, 0, 34, 6, 34, 250, 0,
-                     250);  // edges half a pixel off
-    FillFlatTriangle(s, FlatSide::Top, 10, 40, 16, 36, 10, 36, 0, 250, 250);
-    FillFlatTriangle(s, FlatSide::Bottom, 40, 30, 39, 36, 52, 36, 9, 8,
-                     7);  // single-precision steps
-    FillFlatTriangle(s, FlatSide::Bottom, 30, 30, 20, 40, 40, 41, 5, 5,
-                     5);                                                  // base not level: nothing
-    FillFlatTriangle(s, FlatSide::Top, 30, 30, 20, 30, 40, 30, 5, 5, 5);  // no height: nothing
+    FillFlatBottomTriangle(s, 0, 30, 0, 34, 6, 34, 250, 0,
+                           250);  // edges half a pixel off
+    FillFlatTopTriangle(s, 10, 40, 16, 36, 10, 36, 0, 250, 250);
+    FillFlatBottomTriangle(s, 40, 30, 39, 36, 52, 36, 9, 8,
+                           7);  // single-precision steps
+    FillFlatBottomTriangle(s, 30, 30, 20, 40, 40, 41, 5, 5,
+                           5);                                // base not level: nothing
+    FillFlatTopTriangle(s, 30, 30, 20, 30, 40, 30, 5, 5, 5);  // no height: nothing
     return PixelHash(s);
 }
 
@@ -199,6 +199,33 @@ TEST_F(DrawingTest, LinesBetweenTheEndsOfTheIntRangeDrawOnlyTheirVisiblePart) {
     }
 }
 
+// Each row runs from its left edge up to, not including, its right edge, so the apex row stays
+// empty: the flat-bottom triangle's first row, the flat-top one's last.
+TEST_F(DrawingTest, FlatTrianglesFillTheirRowsFromApexToBase) {
+    SurfacePtr surface(Canvas(24, 14));
+    auto row = [&](int y) {
+        std::string pixels;
+        for (int x = 0; x < 24; ++x) pixels += GetPixel(surface.get(), x, y) ? '#' : '.';
+        return pixels;
+    };
+    SDL_FillRect(surface.get(), nullptr, 0);
+    FillFlatBottomTriangle(surface.get(), 10, 0, 20, 10, 0, 10, 1, 2, 3);
+    EXPECT_EQ(std::string(24, '.'), row(0));
+    EXPECT_EQ(".........##.............", row(1));
+    EXPECT_EQ(".....##########.........", row(5));
+    EXPECT_EQ(std::string(20, '#') + "....", row(10));
+    EXPECT_EQ(std::string(24, '.'), row(11));
+    SDL_FillRect(surface.get(), nullptr, 0);
+    FillFlatTopTriangle(surface.get(), 10, 12, 0, 2, 20, 2, 1, 2, 3);
+    EXPECT_EQ(std::string(20, '#') + "....", row(2));
+    EXPECT_EQ(".....##########.........", row(7));
+    EXPECT_EQ(std::string(24, '.'), row(12));
+    const PixelSet drawn = SetPixels(surface.get());
+    FillFlatBottomTriangle(surface.get(), 10, 12, 0, 2, 20, 2, 1, 2, 3);  // base above its apex
+    FillFlatTopTriangle(surface.get(), 10, 13, 0, 2, 20, 3, 1, 2, 3);     // base not level
+    EXPECT_EQ(drawn, SetPixels(surface.get()));
+}
+
 TEST_F(DrawingTest, NullSurfacesAreIgnored) {
     SurfacePtr surface(Canvas(4, 4));
     SDL_Surface* s = surface.get();
@@ -207,8 +234,8 @@ TEST_F(DrawingTest, NullSurfacesAreIgnored) {
     BlitSurface(s, nullptr, 0, 0, 0, 0, 2, 2);
     FillCircle(nullptr, 1, 1, 3, 1, 2, 3);
     DrawLine(nullptr, Ink, 0, 0, 3, 3);
-    FillFlatTriangle(nullptr, FlatSide::Bottom, 1, 0, 0, 3, 3, 3, 1, 2, 3);
-    FillFlatTriangle(nullptr, FlatSide::Top, 1, 3, 0, 0, 3, 0, 1, 2, 3);
+    FillFlatBottomTriangle(nullptr, 1, 0, 0, 3, 3, 3, 1, 2, 3);
+    FillFlatTopTriangle(nullptr, 1, 3, 0, 0, 3, 0, 1, 2, 3);
     FillTriangle(nullptr, 0, 0, 3, 1, 1, 3, 1, 2, 3);
     EXPECT_EQ(nullptr, ScaleSurface(nullptr, 4, 4));
     EXPECT_EQ(nullptr, ScaleSurface(s, 0, 4));
