@@ -97,10 +97,11 @@ SDL_Engine::~SDL_Engine() {
     TTF_Quit();
     Line("SDL_Engine: Shutting down SDL_Mixer");
     Mix_CloseAudio();
+    // Read while SDL still runs: some SDLs start their tick count again once they are shut down.
+    const Uint32 runTime = Clock::Ticks() - startTime;
     Line("SDL_Engine: Shutting down SDL\n");
     SDL_Quit();
-    std::printf("SDL_Engine: Run time: %.2f seconds\n\n",
-                static_cast<Uint32>(Clock::Ticks() - startTime) / 1000.0);
+    std::printf("SDL_Engine: Run time: %.2f seconds\n\n", runTime / 1000.0);
     Line("SDL_Engine::Resource Leaked:");
     std::printf("SDL_Surface : %d\n", SurfaceCount);
     std::printf("TTF_Font    : %d\n", FontCount);
