@@ -9,6 +9,7 @@
 #include "SDL_Engine/SoundHolder.h"
 #include "SDL_Engine/SurfaceHolder.h"
 #include "support/LiveResources.h"
+#include "support/Pixels.h"
 #include "support/SdlSession.h"
 
 namespace {
@@ -34,9 +35,9 @@ TEST_F(Holders, EachLiveHolderIsCountedOnceAndUncountedWhenItGoes) {
         EXPECT_EQ((Counts{{"chunks", 1}, {"fonts", 1}, {"music", 1}, {"surfaces", 3}}),
                   LiveResources());
         EXPECT_NE(0u, picture.Get()->format->Amask) << "loaded pictures have an alpha channel";
-        SDL_FillRect(adopted.Get(), nullptr, 0x010203);
+        SDL_FillRect(adopted.Get(), nullptr, SDL_MapRGB(adopted.Get()->format, 1, 2, 3));
         picture.DrawOn(adopted.Get(), 0, 0);
-        EXPECT_EQ(0x010203u, GetPixel(adopted.Get(), 0, 0))
+        EXPECT_EQ(0x010203u, ColourAt(adopted.Get(), 0, 0))
             << "its see-through corner shows through";
         EXPECT_EQ(0u, photo.Get()->flags & SDL_SRCALPHA)
             << "a picture seen through nowhere is copied";

@@ -18,6 +18,7 @@
 #include "screens/PlayerSetup.h"
 #include "screens/cGameSession.h"
 #include "support/FakeClock.h"
+#include "support/Pixels.h"
 #include "support/ScreenDriver.h"
 #include "support/SdlSession.h"
 
@@ -191,9 +192,11 @@ TEST(ResultsScreen, WithoutFinishersRefusesToStartAndEndsTheProgramWithCodeFour)
 // something on the screen changes, and then the whole frame is drawn afresh.
 TEST(StillFrames, AreLeftOnTheScreenUntilSomethingChanges) {
     ScreenDriver d;
-    const Uint32 kMark = 0x00123456;
-    auto mark = [&] { PutPixel(d.Screen(), 300, 300, kMark); };
-    auto marked = [&] { return GetPixel(d.Screen(), 300, 300) == kMark; };
+    const Uint32 kMark = 0x123456;
+    auto mark = [&] {
+        PutPixel(d.Screen(), 300, 300, SDL_MapRGB(d.Screen()->format, 0x12, 0x34, 0x56));
+    };
+    auto marked = [&] { return ColourAt(d.Screen(), 300, 300) == kMark; };
     const int seats[4] = {ScreenDriver::kHuman, ScreenDriver::kComputer, ScreenDriver::kEmpty,
                           ScreenDriver::kEmpty};
     d.ToSetup();

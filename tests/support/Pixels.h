@@ -10,6 +10,13 @@
 
 using PixelSet = std::set<std::pair<int, int>>;
 
+// The colour shown at a pixel, as 0xRRGGBB: bits the format leaves unused are not part of it.
+inline Uint32 ColourAt(SDL_Surface* surface, int x, int y) {
+    Uint8 r = 0, g = 0, b = 0;
+    SDL_GetRGB(GetPixel(surface, x, y), surface->format, &r, &g, &b);
+    return Uint32(r) << 16 | Uint32(g) << 8 | b;
+}
+
 // The positions of every pixel whose value is not 0.
 inline PixelSet SetPixels(SDL_Surface* surface) {
     PixelSet found;
