@@ -117,7 +117,9 @@ Uint32 Copies() {
     BlitSurface(canvas.get(), source.get(), 30, 5, 4, 3, 8, 6);
     BlitSurface(canvas.get(), source.get(), 50, 20, 15, 10, 10, 10);
     BlitSurface(canvas.get(), source.get(), 65536 + 40, 65536 + 30);  // cut to 16 bits
-    return PixelHash(canvas.get());
+    // SDL's blitter copies these, and may write what it likes into the byte no colour uses.
+    Fnv1a<std::uint64_t> hash;
+    return static_cast<Uint32>(AddColours(hash, canvas.get()).Value());
 }
 
 struct Scene {
@@ -133,7 +135,7 @@ class DrawingScene : public testing::TestWithParam<Scene> {
 };
 
 TEST_P(DrawingScene, DrawsTheRecordedPixels) {
-    ExpectRecordedPixels(std::string("Drawing.") + GetParam().name, Hex(GetParam().draw(), 8));
+    ExpectRecorded(std::string("Drawing.") + GetParam().name, Hex(GetParam().draw(), 8));
 }
 
 INSTANTIATE_TEST_SUITE_P(FrameHash, DrawingScene,

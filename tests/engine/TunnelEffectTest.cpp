@@ -73,7 +73,7 @@ TEST_P(TunnelTest, TablesAndFramesAreTheRecordedOnes) {
             AddPixels(frames, destination.get());
         }
     }
-    ExpectRecordedPixels(std::string("Tunnel.") + c.name,
+    ExpectRecorded(std::string("Tunnel.") + c.name,
                          "tables=" + Hex(tables.Value(), 8) + " frames=" + Hex(frames.Value(), 8));
 }
 

@@ -19,7 +19,7 @@
 #include "SDL_Engine/WidgetList.h"
 #include "SDL_Engine/cMenu.h"
 #include "support/LiveResources.h"
-#include "support/Recorded.h"
+#include "support/Pictures.h"
 #include "support/SdlSession.h"
 #include "support/TempFiles.h"
 
@@ -67,8 +67,8 @@ class Widgets : public testing::Test {
 };
 
 // Each scene draws what the screens' recorded frames do not reach (text boxes typed past their
-// width, every way of copying between holders) onto the whole screen; the recorded hash pins
-// every pixel.
+// width, every way of copying between holders) onto the whole screen, compared with its golden
+// picture.
 struct WidgetScene {
     const char* name;
     void (*draw)(Widgets&);
@@ -81,9 +81,7 @@ class WidgetFrameHash : public Widgets, public testing::WithParamInterface<Widge
 TEST_P(WidgetFrameHash, DrawsTheRecordedScreen) {
     SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, 1, 90, 1));
     GetParam().draw(*this);
-    Fnv1a<Uint32> hash;
-    ExpectRecordedPixels(std::string("Widgets.") + GetParam().name,
-                         Hex(AddPixels(hash, screen).Value(), 8));
+    ExpectPicture(std::string("Widgets.") + GetParam().name, Capture(screen));
 }
 
 void TextBoxScene(Widgets& w) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <tuple>
 
+#include "support/Pictures.h"
 #include "support/Recorded.h"
 #include "support/SdlSession.h"
 #include "support/WholeGame.h"
@@ -83,10 +84,11 @@ TEST_P(RecordedGame, PlaysAsRecorded) {
     ASSERT_EQ("", result.failure) << "after " << result.updates << " updates";
     std::string line = Hex(result.trace) + ':' + std::to_string(result.updates) + ' ';
     for (int colour : result.finishColours) line += std::to_string(colour);
+    ExpectRecorded("Game." + name, line);
     if (GetParam().options.frameEvery > 0) {
-        ExpectRecordedPixels("Game." + name, line + ' ' + Hex(result.frames));
-    } else {
-        ExpectRecorded("Game." + name, line);
+        ASSERT_NE(nullptr, result.lastFrame.get());
+        ExpectPicture("Game." + name, Capture(result.lastFrame.get()));
+        ExpectRecordedPixels("Game." + name + ".frames", Hex(result.frames));
     }
 }
 

@@ -8,6 +8,7 @@
 
 #include <iostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "SDL_Engine/MersenneTwister.h"
@@ -19,12 +20,14 @@
 #include "screens/PlayerSetup.h"
 #include "screens/cGameSession.h"
 #include "screens/cIntroState.h"
+#include "support/Pictures.h"
 #include "support/Recorded.h"
 #include "support/ScreenDriver.h"
 
 namespace {
 
-// The hash of every frame of each stage of a scenario, as "stage=hash:frames ..." in order.
+// The hash of every frame of each stage of a scenario, as "stage=hash:frames ..." in order, and
+// each stage's last frame as its player sees it.
 class Recorder {
   public:
     explicit Recorder(ScreenDriver& driver) : d(driver) {
@@ -35,7 +38,15 @@ class Recorder {
         };
     }
     ~Recorder() { d.afterPass = nullptr; }
-    void Stage(const std::string& name) { stages.push_back({name, {}, 0}); }
+    void Stage(const std::string& name) {
+        Finish();
+        stages.push_back({name, {}, 0, {}});
+    }
+    // Takes the last stage's last frame: what the screen shows now.
+    void Finish() {
+        if (!stages.empty() && stages.back().last.colours.empty())
+            stages.back().last = Capture(d.Screen());
+    }
     std::string Line() const {
         std::string line;
         for (const Hashed& s : stages) {
@@ -44,12 +55,19 @@ class Recorder {
         }
         return line;
     }
+    // Each stage's name and last frame.
+    std::vector<std::pair<std::string, Picture>> LastFrames() const {
+        std::vector<std::pair<std::string, Picture>> frames;
+        for (const Hashed& s : stages) frames.emplace_back(s.name, s.last);
+        return frames;
+    }
 
   private:
     struct Hashed {
         std::string name;
         Fnv1a<std::uint64_t> hash;
         int frames;
+        Picture last;
     };
 
     ScreenDriver& d;
@@ -230,16 +248,23 @@ class FrameHash : public testing::TestWithParam<HashCase> {};
 TEST_P(FrameHash, ScreenFramesMatchTheRecordedPixels) {
     testing::internal::CaptureStdout();
     std::string line;
+    std::vector<std::pair<std::string, Picture>> frames;
     {
         ScreenDriver driver;
         Recorder recorder(driver);
         GetParam().play(driver, recorder);
+        recorder.Finish();
         line = recorder.Line();
+        frames = recorder.LastFrames();
     }
     const std::string output = testing::internal::GetCapturedStdout();
     if (HasFailure()) std::cout << output;  // what the scenario printed, with its failures
-    // The first stage that differs tells where to look.
-    ExpectRecordedPixels(std::string("Screens.") + GetParam().name, line);
+    const std::string name = std::string("Screens.") + GetParam().name;
+    // On every SDL, each stage's last frame against its golden picture, within the tolerance.
+    for (const auto& frame : frames) ExpectPicture(name + '.' + frame.first, frame.second);
+    // Where this SDL has an exact record, every frame of every stage to the bit; the first stage
+    // that differs tells where to look.
+    ExpectRecordedPixels(name, line);
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, FrameHash, testing::ValuesIn(kCases),

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <iostream>
 #include <map>
 
 namespace {
@@ -31,11 +32,18 @@ std::string Hex(std::uint64_t value, int digits) {
 void ExpectRecordedPixels(const std::string& name, const std::string& value) {
     // sdl12-compat calls itself 1.2.50 and later; classic SDL 1.2 ended at 1.2.15.
     const SDL_version* sdl = SDL_Linked_Version();
-    const std::string key =
-        sdl->patch >= 50 ? name + "@sdl12-compat-1.2." + std::to_string(sdl->patch) : name;
+    const std::string version = "1.2." + std::to_string(sdl->patch);
+    const std::string platform = TARVELLO_PIXEL_PLATFORM;
+    std::string key = name;
+    if (!platform.empty()) {
+        key += "@" + platform + "-sdl-" + version;
+    } else if (sdl->patch >= 50) {
+        key += "@sdl12-compat-" + version;
+    }
     if (!std::getenv("TARVELLO_RECORD") && ReadTable().count(key) == 0) {
-        GTEST_SKIP() << "no pixels of SDL " << int(sdl->major) << '.' << int(sdl->minor) << '.'
-                     << int(sdl->patch) << " are recorded for " << key << " in " << kTable;
+        std::cout << "[ NOTE     ] no exact record of SDL " << version << " for " << key
+                  << ": its pictures are compared with the golden ones only\n";
+        return;
     }
     ExpectRecorded(key, value);
 }

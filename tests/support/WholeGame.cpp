@@ -1,6 +1,7 @@
 #include "support/WholeGame.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "SDL_Engine/Clock.h"
 #include "SDL_Engine/MersenneTwister.h"
@@ -38,13 +39,14 @@ struct Trace {
         for (char c : text) Add(static_cast<long long>(c));
     }
     // The table as the game screen draws it, on a surface of known pixel layout.
-    void AddFrame(GameTable& table) {
+    void AddFrame(GameTable& table, SurfacePtr& kept) {
         SurfacePtr frame(SDL_CreateRGBSurface(0, 600, 600, 32, 0xff0000, 0xff00, 0xff, 0));
         SDL_FillRect(frame.get(), nullptr, 0x123456);
         table.Board().Draw(frame.get());
         table.Control().Draw(frame.get());
         table.Console().Draw(frame.get());
         AddColours(hash, frame.get());
+        kept = std::move(frame);
     }
 };
 
@@ -237,7 +239,7 @@ WholeGameResult PlayWholeGame(uint32_t seed, const WholeGameOptions& options) {
             result.failure = "stuck in step " + std::to_string(state);
         AddToTrace(trace, table);
         if (options.frameEvery > 0 && result.updates % options.frameEvery == 0) {
-            frames.AddFrame(table);
+            frames.AddFrame(table, result.lastFrame);
         }
         for (const auto& player : table.Players()) {
             const int colour = player->GetColour();

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "SDL_Engine/SurfacePtr.h"
+
 struct WholeGameOptions {
     int seats = 4;
     bool computersOnly = false;  // seat s plays colour s; else colours and controls are drawn
@@ -25,6 +27,7 @@ struct WholeGameResult {
     std::vector<int> finishColours;  // as the game recorded them, first place first
     uint64_t trace = 0;              // a hash of everything seen after every update
     uint64_t frames = 0;             // a hash of the frames drawn
+    SurfacePtr lastFrame;            // the last of them
 };
 
 // Plays one complete game with the real referee, players, board and console under the fake
