@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game needs that this machine lacks.
-# Usage: install-deps.sh [--test | --package]
-#   --test adds what the test suite needs, --package what building the Debian package needs.
+# Usage: install-deps.sh [--test | --ci | --package]
+#   --test adds what the test suite needs, --ci also debootstrap for the other releases' rounds,
+#   --package what building the Debian package needs.
 set -euo pipefail
 # shellcheck source=lib.sh
 . "$(dirname "$0")/lib.sh"
@@ -18,9 +19,10 @@ packages=(build-essential cmake pkg-config
   libpng-dev libjpeg-dev libvorbis-dev libogg-dev
   fonts-dejavu-core fonts-freefont-ttf "$liberation"
   libgtest-dev libbenchmark-dev)
-if [ "${1:-}" = "--test" ]; then
+if [ "${1:-}" = "--test" ] || [ "${1:-}" = "--ci" ]; then
   packages+=(xvfb xauth xdotool imagemagick desktop-file-utils appstream groff-base
     clang-format cppcheck shellcheck)
+  [ "$1" = "--ci" ] && packages+=(debootstrap)
 elif [ "${1:-}" = "--package" ]; then
   packages+=(dpkg-dev debhelper lintian)
 fi

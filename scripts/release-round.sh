@@ -9,7 +9,8 @@ jobs="$(nproc)"
 # shellcheck source=/dev/null
 echo "== $(. /etc/os-release && echo "$PRETTY_NAME"), SDL $(pkg-config --modversion sdl 2>/dev/null || echo '(not yet installed)')"
 bash scripts/install-deps.sh --test
-bash scripts/lint.sh
+# Lint at this release's own tool versions: findings are shown, the pinned versions gate.
+bash scripts/lint.sh --report
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVELLO_WERROR=ON >/dev/null
 cmake --build build -j"$jobs"
 (cd build && ctest --output-on-failure -j"$jobs")

@@ -22,9 +22,23 @@ libdir="$root/usr/lib/$multiarch"
 if [ ! -e "$libdir/libSDL-1.2.so.0" ]; then
   rm -rf "$build/debs" "$root"
   mkdir -p "$build/debs" "$root"
+  # The binary packages of Debian's sdl12-compat source: Debian 12 names them libsdl1.2-compat*,
+  # later releases give them the classic library's names and keep the old ones only as virtual
+  # packages, which cannot be downloaded.
+  compat_packages() {
+    local package
+    for package in libsdl1.2-compat libsdl1.2-compat-dev libsdl1.2-compat-shim \
+      libsdl1.2debian libsdl1.2-dev; do
+      apt-cache show --no-all-versions "$package" 2>/dev/null |
+        grep -q '^Source: sdl12-compat\b' && echo "$package"
+    done
+  }
   download() {
-    (cd "$build/debs" && apt-get download -qq libsdl1.2-compat libsdl1.2-compat-dev \
-      libsdl1.2-compat-shim 2>&1 | { grep -v "unsandboxed" || true; })
+    local packages
+    mapfile -t packages < <(compat_packages)
+    [ ${#packages[@]} -gt 0 ] || return 1
+    (cd "$build/debs" && apt-get download -qq "${packages[@]}" 2>&1 |
+      { grep -v "unsandboxed" || true; })
   }
   # A machine whose package lists were cleaned needs them fetched first.
   if ! download; then

@@ -39,9 +39,9 @@ wine cmd /c exit
 wine --version
 
 step "test suite"
-# The recorded frame hashes are the pixels of Debian's own SDL build; the Linux run checks them.
+# The pictures are compared with the golden ones within their tolerance, as on Linux.
 (cd "$out/game" && TARVELLO_SIM_GAMES=${TARVELLO_SIM_GAMES:-20} \
-    ctest --output-on-failure -j"$(nproc)" --timeout 900 -E FrameHash) || fail "test suite"
+    ctest --output-on-failure -j"$(nproc)" --timeout 900) || fail "test suite"
 
 step "every screen in a window"
 cp -r "$stage" "$work/window"
