@@ -31,10 +31,10 @@ void Unlock(SDL_Surface* surface) {
 // What one frame looks up: where the view starts in the tables, the time shift already wrapped
 // into the texture, and how much of the destination is drawn.
 struct TunnelEffect::Frame {
-    Uint32 ticks;
-    unsigned viewX, viewY;
-    unsigned columnShift, rowShift;
-    unsigned columns, rows;
+    Uint32 ticks = 0;
+    unsigned viewX = 0, viewY = 0;
+    unsigned columnShift = 0, rowShift = 0;
+    unsigned columns = 0, rows = 0;
 };
 
 TunnelEffect::TunnelEffect(unsigned w, unsigned h, unsigned d, int mode,
