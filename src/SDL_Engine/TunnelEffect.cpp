@@ -26,6 +26,12 @@ void Unlock(SDL_Surface* surface) {
     if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
 }
 
+// The texture is in the display format with alpha, always four bytes a pixel, and a 32-bit
+// surface's rows always start on a word.
+bool CanCopyWords(const SDL_Surface* destination) {
+    return destination->format->BytesPerPixel == 4;
+}
+
 }  // namespace
 
 // What one frame looks up: where the view starts in the tables, the time shift already wrapped
@@ -113,12 +119,6 @@ void TunnelEffect::DrawFrame(Uint32 ticks, SDL_Surface* destination) {
     } else {
         CopyPixels(frame, destination);
     }
-}
-
-// The texture is in the display format with alpha, always four bytes a pixel, and a 32-bit
-// surface's rows always start on a word.
-bool TunnelEffect::CanCopyWords(const SDL_Surface* destination) const {
-    return destination->format->BytesPerPixel == 4;
 }
 
 // columnOf[a] = (a + shift) % tw and rowStartOf[r] = ((r + shift) % th) * pitch, counted up
