@@ -193,7 +193,7 @@ void GameControl::HandleClick(int x, int y) {
 }
 
 void GameControl::UpdatePrompt() {
-    LudoPlayer* player = Current();
+    const LudoPlayer* player = Current();
     const int state = player->GetTurnState();
     if (player == promptPlayer && state == promptState) return;
     promptPlayer = player;
