@@ -21,8 +21,8 @@ Picture Capture(SDL_Surface* surface);
 // levels in some channel, and the first few of them.
 struct PictureDifference {
     struct Pixel {
-        int x, y;
-        Uint32 expected, actual;
+        int x = 0, y = 0;
+        Uint32 expected = 0, actual = 0;
     };
     bool sizesDiffer = false;
     int beyond = 0;   // pixels differing by more than the tolerance's levels
