@@ -125,7 +125,7 @@ void BlitSurface(SDL_Surface* destination, SDL_Surface* source, int x, int y, in
 }
 
 SurfacePtr CreateSurface(int width, int height, Uint32 flags) {
-    SDL_Surface* video = SDL_GetVideoSurface();
+    const SDL_Surface* video = SDL_GetVideoSurface();
     // SDL 1.2 takes a negative size without complaint and builds a surface that faults later.
     if (!video || width < 0 || height < 0) return nullptr;
     const SDL_PixelFormat* format = video->format;

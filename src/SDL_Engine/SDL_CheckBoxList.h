@@ -36,7 +36,7 @@ class SDL_CheckBoxList : public SDL_Widget {
     struct Entry {
         std::unique_ptr<SDL_CheckBox> box;
         std::string label;
-        int value;
+        int value = 0;
     };
 
     void Layout();

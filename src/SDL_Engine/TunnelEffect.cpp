@@ -26,15 +26,21 @@ void Unlock(SDL_Surface* surface) {
     if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
 }
 
+// The texture is in the display format with alpha, always four bytes a pixel, and a 32-bit
+// surface's rows always start on a word.
+bool CanCopyWords(const SDL_Surface* destination) {
+    return destination->format->BytesPerPixel == 4;
+}
+
 }  // namespace
 
 // What one frame looks up: where the view starts in the tables, the time shift already wrapped
 // into the texture, and how much of the destination is drawn.
 struct TunnelEffect::Frame {
-    Uint32 ticks;
-    unsigned viewX, viewY;
-    unsigned columnShift, rowShift;
-    unsigned columns, rows;
+    Uint32 ticks = 0;
+    unsigned viewX = 0, viewY = 0;
+    unsigned columnShift = 0, rowShift = 0;
+    unsigned columns = 0, rows = 0;
 };
 
 TunnelEffect::TunnelEffect(unsigned w, unsigned h, unsigned d, int mode,
@@ -113,12 +119,6 @@ void TunnelEffect::DrawFrame(Uint32 ticks, SDL_Surface* destination) {
     } else {
         CopyPixels(frame, destination);
     }
-}
-
-// The texture is in the display format with alpha, always four bytes a pixel, and a 32-bit
-// surface's rows always start on a word.
-bool TunnelEffect::CanCopyWords(const SDL_Surface* destination) const {
-    return destination->format->BytesPerPixel == 4;
 }
 
 // columnOf[a] = (a + shift) % tw and rowStartOf[r] = ((r + shift) % th) * pitch, counted up

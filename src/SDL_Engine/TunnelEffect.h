@@ -49,7 +49,6 @@ class TunnelEffect {
     unsigned Distance(int dx, int dy) const;
     void BuildTables();
     void DrawFrame(Uint32 ticks, SDL_Surface* destination);
-    bool CanCopyWords(const SDL_Surface* destination) const;
     void FillWrapMaps(const Frame& frame);
     void CopyWords(const Frame& frame, SDL_Surface* destination);
     void CopyPixels(const Frame& frame, SDL_Surface* destination) const;

@@ -38,7 +38,7 @@ ComputerPlayer::Verdict ComputerPlayer::Judge(int k, int steps) const {
         return standing->GetColour() != GetColour() ? ChooseNow : Refused;
     }
     if (steps <= 0) return Refused;
-    PathNode* node = GetPiece(k)->GetNode();
+    const PathNode* node = GetPiece(k)->GetNode();
     for (int i = 0; i < steps; ++i) {
         node = NextNode(node);
         if (!node) return Refused;

@@ -25,7 +25,7 @@ class Dice {
     Dice& operator=(const Dice&) = delete;
 
     // Uniform over 1 to 6 from the shared generator.
-    int RandomFace();
+    static int RandomFace();
     void Roll();
     int GetValue() const { return value; }
     bool IsRolling() const;

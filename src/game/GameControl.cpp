@@ -193,7 +193,7 @@ void GameControl::HandleClick(int x, int y) {
 }
 
 void GameControl::UpdatePrompt() {
-    LudoPlayer* player = Current();
+    const LudoPlayer* player = Current();
     const int state = player->GetTurnState();
     if (player == promptPlayer && state == promptState) return;
     promptPlayer = player;
@@ -254,7 +254,7 @@ bool GameControl::AllFinished() const {
     return true;
 }
 
-void GameControl::PushGameOver() const { PushUserEvent(SDL_USEREVENT, GameOverCode); }
+void GameControl::PushGameOver() { PushUserEvent(SDL_USEREVENT, GameOverCode); }
 
 // Every notice is queued, even an empty one of 0 ms when there is nothing to say.
 void GameControl::Notify(int message) {

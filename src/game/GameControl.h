@@ -64,7 +64,7 @@ class GameControl {
     void EndTurn();
     void UpdatePrompt();
     void DriveComputer(ComputerPlayer* computer);
-    void PushGameOver() const;
+    static void PushGameOver();
     void Notify(int message);
     void SetPrompt(int message);
     void DrawCounters(SDL_Surface* target);

@@ -74,7 +74,7 @@ bool LudoPlayer::NoneInYard() const {
     return true;
 }
 
-PathNode* LudoPlayer::NextNode(PathNode* node) const {
+PathNode* LudoPlayer::NextNode(const PathNode* node) const {
     if (!node) return nullptr;
     if (node->branch && node->branch->kind == colour) return node->branch;
     return node->next;
@@ -82,7 +82,7 @@ PathNode* LudoPlayer::NextNode(PathNode* node) const {
 
 bool LudoPlayer::CanMove(int steps, int k) const {
     if (k < 0 || k > 3 || steps <= 0 || IsInYard(k) || IsPieceFinished(k)) return false;
-    PathNode* node = pieces[k]->GetNode();
+    const PathNode* node = pieces[k]->GetNode();
     for (int i = 0; i < steps && node; ++i) node = NextNode(node);
     if (!node) return false;
     return !node->occupant || node->occupant->GetColour() != colour;

@@ -44,7 +44,7 @@ class LudoPlayer {
     bool AllInYard() const;
     bool NoneInYard() const;
     // The square after node on this colour's route; null after a final square.
-    PathNode* NextNode(PathNode* node) const;
+    PathNode* NextNode(const PathNode* node) const;
 
     bool CanMove(int steps, int k) const;
     bool HasMove(int steps) const;

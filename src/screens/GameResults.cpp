@@ -15,6 +15,8 @@
 namespace {
 const char* const kTitle = "Tarvello - Game Results";
 const SDL_Color kBlack = Rgb(0, 0, 0);
+
+void GoToMainMenu() { SDL_Engine::GetInstance()->ChangeState(new MainMenu()); }
 }  // namespace
 
 std::string GameResults::FormatTime(Uint32 playTime) {
@@ -80,5 +82,3 @@ void GameResults::Draw(SDL_Surface* screen) {
     background->DrawOn(screen, 0, 0);
     widgets.DrawAll(screen);
 }
-
-void GameResults::GoToMainMenu() { SDL_Engine::GetInstance()->ChangeState(new MainMenu()); }

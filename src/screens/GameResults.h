@@ -26,7 +26,6 @@ class GameResults final : public SDL_GameState {
 
   private:
     std::unique_ptr<SurfaceHolder> RenderTable(const FontHolder* font, int lineSkip) const;
-    void GoToMainMenu();
 };
 
 #endif

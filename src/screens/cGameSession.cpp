@@ -19,6 +19,11 @@ SurfacePtr SameFormatAs(const SDL_Surface* screen) {
     return SurfacePtr(SDL_CreateRGBSurface(SDL_SWSURFACE, screen->w, screen->h, f->BitsPerPixel,
                                            f->Rmask, f->Gmask, f->Bmask, f->Amask));
 }
+
+void EndGame() {
+    GameRecord.playTime = Clock::Ticks() - GameRecord.playTime;
+    SDL_Engine::GetInstance()->ChangeState(new GameResults());
+}
 }  // namespace
 
 cGameSession::cGameSession(const std::vector<PlayerInfo>& seats) : layerX(0), layerY(0) {
@@ -76,11 +81,6 @@ void cGameSession::HandleUserEvent(SDL_Event* event) {
     if (event->user.code != kGameOverCode) return;
     EndGame();
     // the session is gone
-}
-
-void cGameSession::EndGame() {
-    GameRecord.playTime = Clock::Ticks() - GameRecord.playTime;
-    SDL_Engine::GetInstance()->ChangeState(new GameResults());
 }
 
 // The in-game menu drew over the board.

@@ -38,7 +38,6 @@ class cGameSession final : public SDL_GameState {
     GameConsole& GetConsole() { return console; }
 
   private:
-    void EndGame();
     void DrawStillLayer(SDL_Surface* screen);
     FrameKey Key() const;
 

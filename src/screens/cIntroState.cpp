@@ -8,6 +8,8 @@ namespace {
 const Uint32 kFadeIn = 1500;
 const Uint32 kHold = 2000;
 const Uint32 kFadeOut = 1500;
+
+void GoToMainMenu() { SDL_Engine::GetInstance()->ChangeState(new MainMenu()); }
 }  // namespace
 
 bool cIntroState::Init() {
@@ -60,5 +62,3 @@ void cIntroState::Draw(SDL_Surface* screen) {
 }
 
 void cIntroState::DropShowing() { pictures.pop_back(); }
-
-void cIntroState::GoToMainMenu() { SDL_Engine::GetInstance()->ChangeState(new MainMenu()); }

@@ -27,7 +27,6 @@ class cIntroState final : public SDL_GameState {
 
   private:
     void DropShowing();
-    void GoToMainMenu();
 
     std::vector<std::unique_ptr<FadeImage>> pictures;  // the last one is on screen
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -43,8 +44,11 @@ TEST(MersenneTwister, BothSeedingsGiveTheReferenceSequence) {
 std::string WordsFile(const TempFolder& folder, const std::vector<uint32_t>& words) {
     const std::string path = folder.File("words-" + std::to_string(words.size()));
     std::FILE* file = std::fopen(path.c_str(), "wb");
-    std::fwrite(words.data(), sizeof(uint32_t), words.size(), file);
-    std::fclose(file);
+    if (!file) throw std::runtime_error("cannot write " + path);
+    const std::size_t written = std::fwrite(words.data(), sizeof(uint32_t), words.size(), file);
+    if (std::fclose(file) != 0 || written != words.size()) {
+        throw std::runtime_error("cannot write " + path);
+    }
     return path;
 }
 

@@ -74,7 +74,7 @@ TEST_P(TunnelTest, TablesAndFramesAreTheRecordedOnes) {
         }
     }
     ExpectRecorded(std::string("Tunnel.") + c.name,
-                         "tables=" + Hex(tables.Value(), 8) + " frames=" + Hex(frames.Value(), 8));
+                   "tables=" + Hex(tables.Value(), 8) + " frames=" + Hex(frames.Value(), 8));
 }
 
 INSTANTIATE_TEST_SUITE_P(TunnelFrameHash, TunnelTest,

@@ -56,8 +56,8 @@ INSTANTIATE_TEST_SUITE_P(SeatsAndShards, GameSimulationTest,
 // FrameHash case also draws the table every 500th update and hashes the pixels, which are
 // classic SDL's. Recorded as trace:updates, finishing colours, frames.
 struct RecordedCase {
-    const char* name;
-    uint32_t seed;
+    const char* name = nullptr;
+    uint32_t seed = 0;
     WholeGameOptions options;
 };
 

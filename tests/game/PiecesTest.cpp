@@ -42,15 +42,19 @@ TEST_F(PiecesTest, PieceIsHitOnItsThirtyOneSquarePixels) {
     board.OnMouseMove(-40, 150);
     Put(red, 2, OnRoute(red, 5));
     Put(computer, 3, OnRoute(computer, 9));
-    const int edges[][3] = {{0, 0, 1},  {30, 30, 1}, {30, 0, 1}, {31, 0, 0},
-                            {0, 31, 0}, {-1, 0, 0},  {0, -1, 0}};
-    for (const auto& e : edges) {
+    struct Edge {
+        int dx, dy;  // from the square's top left corner
+        bool hit;
+    };
+    const Edge edges[] = {{0, 0, true},   {30, 30, true}, {30, 0, true}, {31, 0, false},
+                          {0, 31, false}, {-1, 0, false}, {0, -1, false}};
+    for (const Edge& e : edges) {
         const PathNode* square = OnRoute(red, 5);
-        const int x = square->x + board.GetX() + e[0], y = square->y + board.GetY() + e[1];
-        EXPECT_EQ(e[2] ? 2 : LudoPlayer::NoPiece, red.GetPieceAt(x, y)) << e[0] << "," << e[1];
+        const int x = square->x + board.GetX() + e.dx, y = square->y + board.GetY() + e.dy;
+        EXPECT_EQ(e.hit ? 2 : LudoPlayer::NoPiece, red.GetPieceAt(x, y)) << e.dx << "," << e.dy;
         square = OnRoute(computer, 9);
-        EXPECT_EQ(e[2] ? 3 : 4, computer.GetPieceAt(square->x + e[0], square->y + e[1]))
-            << e[0] << "," << e[1];
+        EXPECT_EQ(e.hit ? 3 : 4, computer.GetPieceAt(square->x + e.dx, square->y + e.dy))
+            << e.dx << "," << e.dy;
     }
 }
 

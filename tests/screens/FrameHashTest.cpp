@@ -66,7 +66,7 @@ class Recorder {
     struct Hashed {
         std::string name;
         Fnv1a<std::uint64_t> hash;
-        int frames;
+        int frames = 0;
         Picture last;
     };
 

@@ -21,7 +21,7 @@
 namespace {
 
 struct Part {
-    const char* name;
+    const char* name = nullptr;
     std::function<void()> make;  // makes the part (a screen: and opens it), then lets it go
 };
 

@@ -63,13 +63,13 @@ class DataCopy {
 };
 
 struct ProcessCase {
-    const char* name;
-    const char* file;  // damaged in the program's data, or ""
-    Damage damage;
-    int status;
-    const char* says;  // a line of its output, from its start
+    const char* name = nullptr;
+    const char* file = nullptr;  // damaged in the program's data, or ""
+    Damage damage = Damage::Missing;
+    int status = 0;
+    const char* says = nullptr;  // a line of its output, from its start
     ProgramEnvironment environment;
-    int closeAfterMs;  // asked to close as the desktop asks, or 0
+    int closeAfterMs = 0;  // asked to close as the desktop asks, or 0
 };
 
 void PrintTo(const ProcessCase& c, std::ostream* out) { *out << c.name; }

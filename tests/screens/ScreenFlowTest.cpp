@@ -21,10 +21,10 @@ namespace {
 using Step = std::function<void(ScreenDriver&)>;
 
 struct FlowRow {
-    const char* name;
+    const char* name = nullptr;
     Step reach;  // from the start of the program to the screen of the row
     std::vector<Step> triggers;
-    const std::type_info* to;  // the screen on top afterwards, or null: the program ends
+    const std::type_info* to = nullptr;  // the screen on top afterwards, or null: the program ends
 };
 
 void PrintTo(const FlowRow& row, std::ostream* out) { *out << row.name; }

@@ -122,8 +122,8 @@ struct Seat {
 };
 
 struct SetupCase {
-    const char* label;
-    Seat seats[4];
+    const char* label = nullptr;
+    Seat seats[4] = {};
     std::vector<int> playing;  // the colours that play, in order; empty: Start is refused
 };
 

@@ -35,8 +35,8 @@ PictureTolerance ToleranceOf(const std::string& name);
 // first few of them.
 struct PictureDifference {
     struct Pixel {
-        int x, y;
-        Uint32 expected, actual;
+        int x = 0, y = 0;
+        Uint32 expected = 0, actual = 0;
     };
     PictureTolerance tolerance;
     bool sizesDiffer = false;

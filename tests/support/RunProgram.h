@@ -7,7 +7,7 @@
 
 // How a program run by RunProgram ended.
 struct ProgramRun {
-    int status;          // the exit status, or -1 when the program did not end by itself
+    int status = -1;     // the exit status, or -1 when the program did not end by itself
     std::string output;  // what it wrote on standard output
 };
 

@@ -76,7 +76,7 @@ class Script {
     }
 
   private:
-    std::string Choose(LudoPlayer* player) {
+    std::string Choose(const LudoPlayer* player) {
         const int value = table.Control().GetDice().GetValue();
         std::vector<int> legal, wrong;
         for (int k = 0; k < 4; ++k) {
