@@ -29,7 +29,9 @@ SurfacePtr CopyOf(SDL_Surface* screen) {
 }
 
 void ExpectCaught(const char* fault, const Picture& golden, SDL_Surface* shown) {
-    const PictureDifference difference = Compare(golden, Capture(shown), ToleranceOf(kName));
+    const Picture picture = Capture(shown);
+    AddPictureStatistics(std::string(kName) + " with " + fault, golden, picture);
+    const PictureDifference difference = Compare(golden, picture, ToleranceOf(kName));
     EXPECT_FALSE(difference.Tolerated()) << fault << " passes for the golden picture";
     std::cout << fault << ": " << difference.unmatched << " pixels beyond the tolerance\n";
 }

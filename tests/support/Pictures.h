@@ -18,17 +18,20 @@ struct Picture {
 Picture Capture(SDL_Surface* surface);
 
 // How far to tell two pictures apart. Each release draws lettering with its own FreeType, whose
-// hinting moves a glyph's edges by a pixel and its shades a long way; so a pixel also matches
-// when its colour is found within the radius in the other picture, both ways.
+// hinting moves a glyph's edges by a pixel and its shades a long way, and whose advances shift
+// centred lines by a few pixels. So both pictures may first be blurred (each pixel the mean of the
+// square of blur by blur pixels around it), which spreads a glyph's ink as an eye does; and a
+// pixel also matches when its colour is found within the radius in the other picture, both ways.
 struct PictureTolerance {
+    int blur = 1;         // the side of the square averaged, in pixels (1: as drawn)
     int levels = 0;       // a channel may differ by this much
     int radius = 0;       // how far a matching colour may lie, in pixels
     int strayPixels = 0;  // pixels that may match nothing
 };
 
-// The tolerance of the golden picture of that name, from tests/pictures/tolerances.txt ("name
-// levels radius strays" a line, measured across the SDLs the tests run on; a name without a line
-// takes the line named "*").
+// The tolerance of the golden picture of that name, from tests/pictures/tolerances.txt: "name
+// blur levels radius strays" a line, measured across the SDLs the tests run on. A name ending in
+// "*" covers every picture whose name starts with what is before it; the longest such line wins.
 PictureTolerance ToleranceOf(const std::string& name);
 
 // How far two pictures are apart: the pixels that match nothing under the tolerance, and the
@@ -59,6 +62,11 @@ Picture Golden(const std::string& name);
 // into failed-pictures/ in the working folder (the build folder, under CTest). With
 // TARVELLO_RECORD=1 it writes the golden picture instead of comparing.
 void ExpectPicture(const std::string& name, const Picture& picture);
+
+// With TARVELLO_PICTURE_STATS naming a file, adds a line to it: how many pixels match nothing
+// under a range of tolerances. ExpectPicture adds one for every comparison; it is how the
+// tolerances were measured.
+void AddPictureStatistics(const std::string& name, const Picture& expected, const Picture& actual);
 
 // Pictures as PNG files, 8-bit RGB; reading gives an empty picture when the file is missing or
 // broken.
