@@ -2,6 +2,7 @@
 // libraries unable to start.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -80,7 +81,7 @@ const ProgramEnvironment kAudioToNowhere = {{"SDL_AUDIODRIVER", "disk"},
 
 // Each SDL 1.2 implementation words an unknown video driver its own way, so any text will do.
 const ProcessCase kProcessCases[] = {
-    {"Closed", "", Damage::Missing, 0, "\nSDL_Engine: Exiting MainLoop()\n", {}, 1500},
+    {"Closed", "", Damage::Missing, 0, "\nSDL_Engine: Exiting MainLoop()\n", {}, 3000},
     {"SdlSplashMissing", "data/SDL.jpg", Damage::Missing, 3, kRaised, {}, 0},
     {"VelkorSplashMissing", "data/Velkor.jpg", Damage::Missing, 3, kRaised, {}, 0},
     {"SplashEmpty", "data/Velkor.jpg", Damage::Empty, 3, kRaised, {}, 0},
@@ -112,6 +113,13 @@ TEST_P(Process, EndsWithItsStatusAndSaysWhy) {
         "Mix_Chunk   : 0\n";
     EXPECT_EQ(c.status == 0, run.output.find(kZeroLeaks) != std::string::npos) << run.output;
     EXPECT_EQ(c.status == 0, run.output.find("Shutting down") != std::string::npos);
+    // Closed after 3 s, the run time it prints is about that, on every SDL.
+    if (c.closeAfterMs > 0) {
+        const std::size_t runTime = run.output.find("\nSDL_Engine: Run time: ");
+        ASSERT_NE(std::string::npos, runTime) << run.output;
+        const double seconds = std::atof(run.output.c_str() + runTime + 23);
+        EXPECT_TRUE(seconds >= 1 && seconds <= 30) << run.output.substr(runTime + 1, 40);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Runs, Process, testing::ValuesIn(kProcessCases),
