@@ -29,8 +29,9 @@ if [ ! -e "$libdir/libSDL-1.2.so.0" ]; then
     local package
     for package in libsdl1.2-compat libsdl1.2-compat-dev libsdl1.2-compat-shim \
       libsdl1.2debian libsdl1.2-dev; do
+      # grep reads it all (no -q), so apt-cache is not cut short under pipefail.
       apt-cache show --no-all-versions "$package" 2>/dev/null |
-        grep -q '^Source: sdl12-compat\b' && echo "$package"
+        grep -c '^Source: sdl12-compat\b' >/dev/null && echo "$package"
     done
   }
   download() {
