@@ -16,12 +16,13 @@
 // the diff.
 void ExpectRecorded(const std::string& name, const std::string& value);
 
-// The same for what holds pixels. Classic SDL 1.2 and sdl12-compat (the SDL 1.2 on top of SDL 2
-// that Debian 13 ships) round their blends differently, and each release decodes the splash
-// pictures and draws the lettering with its own libraries, so each keeps its own lines: "name"
-// for classic SDL (Debian 12), "name@sdl12-compat-1.2.60" for Debian 12's sdl12-compat and
-// "name@sdl12-compat-1.2.68" for Debian 13's. Where the SDL in use has no line for a picture,
-// the test says so and is skipped.
+// The exact record of frames, which differ between SDLs: classic SDL 1.2 and sdl12-compat round
+// their blends differently, and each release decodes the splash pictures and draws the lettering
+// with its own libraries. So each keeps its own lines: "name" for classic SDL (Debian 12),
+// "name@sdl12-compat-1.2.60" for Debian 12's sdl12-compat, "name@sdl12-compat-1.2.68" for
+// Debian 13's, "name@windows-sdl-1.2.15" for a Windows build. Where the SDL in use has no line,
+// this says so and checks nothing: the golden pictures (support/Pictures.h), which every SDL is
+// compared with, are then the check.
 void ExpectRecordedPixels(const std::string& name, const std::string& value);
 
 // The value as lower-case hex digits, at least digits of them.
