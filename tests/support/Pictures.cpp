@@ -11,7 +11,7 @@
 #include <map>
 #include <sstream>
 
-#include "SDL_Engine/Drawing.h"
+#include "support/Pixels.h"
 
 namespace {
 namespace fs = std::filesystem;
@@ -159,12 +159,7 @@ Picture Capture(SDL_Surface* surface) {
     picture.colours.reserve(static_cast<std::size_t>(surface->w) * surface->h);
     SDL_LockSurface(surface);
     for (int y = 0; y < surface->h; ++y) {
-        for (int x = 0; x < surface->w; ++x) {
-            const Uint32 value = GetPixel(surface, x, y);
-            Uint8 r = 0, g = 0, b = 0;
-            SDL_GetRGB(value, surface->format, &r, &g, &b);
-            picture.colours.push_back(Uint32(r) << 16 | Uint32(g) << 8 | b);
-        }
+        for (int x = 0; x < surface->w; ++x) picture.colours.push_back(ColourAt(surface, x, y));
     }
     SDL_UnlockSurface(surface);
     return picture;
