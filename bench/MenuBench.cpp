@@ -8,9 +8,10 @@
 #include "SDL_Engine/FontHolder.h"
 #include "SDL_Engine/SDL_Menu.h"
 #include "SDL_Engine/cMenu.h"
+#include "game/DataFiles.h"
 
 namespace {
-const char* const FontFile = "data/fonts/Jester.ttf";
+const char* const FontFile = DataFiles::kTitleFont;
 
 // One pass of the main menu's drawing: a three-entry panel on a 600 by 600 surface.
 void BM_MenuDraw(benchmark::State& state) {

@@ -8,6 +8,7 @@
 #include "SDL_Engine/Clock.h"
 #include "SDL_Engine/SDL_Engine.h"
 #include "SDL_Engine/SDL_GameState.h"
+#include "game/DataFiles.h"
 #include "game/GameRecord.h"
 #include "screens/GameResults.h"
 #include "screens/InGameMenu.h"
@@ -22,7 +23,7 @@ const std::vector<PlayerInfo> kSeats = {
     {"Gale", 0, 0}, {"Rowan", 1, 1}, {"Bryn", 2, 0}, {"Yara", 3, 1}};
 
 bool StartEngine(benchmark::State& state) {
-    if (!std::ifstream("data/gfx/background.png")) {
+    if (!std::ifstream(DataFiles::kTunnelTexture)) {
         state.SkipWithError("the game's data is missing; run from the build folder");
         return false;
     }

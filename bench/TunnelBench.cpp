@@ -12,11 +12,12 @@
 #include "SDL_Engine/Drawing.h"
 #include "SDL_Engine/SurfaceHolder.h"
 #include "SDL_Engine/TunnelEffect.h"
+#include "game/DataFiles.h"
 #include "support/TempFiles.h"
 
 namespace {
 
-const char* const MenuTexture = "data/gfx/background.png";
+const char* const MenuTexture = DataFiles::kTunnelTexture;
 
 // SDL with the game's 600 by 600 screen, and the menu's tunnel texture: the real picture when
 // the benchmark runs from the build folder, else a generated one of the same size.

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The maintainer checks: every C++ file formatted as .clang-format says, cppcheck with the checks
 # and suppressions kept beside this script, shellcheck over every shell script (with
-# .shellcheckrc at the root), and the version in debian/changelog the same as CMakeLists.txt's.
+# .shellcheckrc at the root), and the version in debian/changelog and the README the same as
+# CMakeLists.txt's.
 # Every check runs and prints what it finds. A tool's findings fail the lint only when the tool
 # is the version pinned below, Debian 12's, as CI has it: other releases' tools bring opinions
 # of their own, which are reported. A changelog out of step fails the lint whatever the tools.
@@ -47,9 +48,19 @@ version_check() {
     local version changelog
     version=$(project_version)
     changelog=$(sed -n '1s/^tarvello (\([^)]*\)).*/\1/p' debian/changelog)
-    [ "${changelog%-*}" = "$version" ] && return
-    echo "lint: debian/changelog's version $changelog is not CMakeLists.txt's $version" >&2
-    return 1
+    local status=0
+    if [ "${changelog%-*}" != "$version" ]; then
+        echo "lint: debian/changelog's version $changelog is not CMakeLists.txt's $version" >&2
+        status=1
+    fi
+    # The README names the files a release makes, each with the version in it.
+    local named
+    while read -r named; do
+        [ "${named#*[-_]}" = "$version" ] && continue
+        echo "lint: README.md names $named, but the version is $version" >&2
+        status=1
+    done < <(grep -oE '(Tarvello-|tarvello_)[0-9]+(\.[0-9]+)+' README.md | sort -u)
+    return "$status"
 }
 
 # A tool's version as its --version gives it: the first number with a dot.

@@ -46,6 +46,10 @@ click() {  # window coordinates
     xdotool mousedown 1; sleep 0.1; xdotool mouseup 1; sleep 0.2
 }
 click_at() { local x y; read -r x y <<<"$1"; click "$x" "$y"; }  # click_at "x y"
+# The buttons' rectangles, as the build read them from the game: start_button, throw_button...
+# shellcheck source=/dev/null
+. "$build/buttons.sh"
+click_button() { click $(($1 + $3 / 2)) $(($2 + $4 / 2)); }  # click_button x y width height
 park() { xdotool mousemove $((wx + 590)) $((wy + 590)); }
 # The setup screen's layout: a seat's name box, then its "Human" and "Computer" boxes.
 name_at=("150 22" "515 22" "515 574" "150 574")
@@ -81,13 +85,16 @@ round() {
     key Down Return; sleep 1; measure options "$1"
     key Down Down Down Return; sleep 1.5
     key Return; sleep 1.5; measure setup "$1"
-    seat 0 Gale human; seat 1 Rowan computer; click 299 212; sleep 1.5; park
+    seat 0 Gale human; seat 1 Rowan computer
+    # shellcheck disable=SC2154  # set by buttons.sh
+    click_button "${start_button[@]}"; sleep 1.5; park
     in_game || { echo "the game did not start"; stop; return 1; }
     measure game_wait_throw "$1"
     key Escape; sleep 1; measure ingame_menu "$1"
     key Return; sleep 1.5; key Return; sleep 1.5
     seat 0 Gale computer; seat 1 Rowan computer; seat 2 Bryn computer; seat 3 Yara computer
-    click 299 212; sleep 1.5; park
+    # shellcheck disable=SC2154  # set by buttons.sh
+    click_button "${start_button[@]}"; sleep 1.5; park
     in_game || { echo "the second game did not start"; stop; return 1; }
     measure game_four_cpu "$1"
     stop

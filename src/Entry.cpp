@@ -9,10 +9,8 @@
 
 namespace {
 // An exception that ends the game is a failure even when nothing had set an exit code yet.
-const int kUncaughtFailure = 3;
-
 void MarkFailure() {
-    if (ExitCode == 0) ExitCode = kUncaughtFailure;
+    if (ExitCode == kExitNormal) ExitCode = kExitUncaughtFailure;
 }
 }  // namespace
 

@@ -26,7 +26,7 @@ void SDL_Button::OnMouseUp(int px, int py) {
         return;
     }
     state = Hovered;
-    PushUserEvent(ClickEventType, code);
+    PushUserEvent(kButtonEvent, code);
 }
 
 void SDL_Button::Draw(SDL_Surface* screen) {

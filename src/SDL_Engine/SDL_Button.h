@@ -6,11 +6,10 @@
 #include "SDL_Engine/SDL_Widget.h"
 
 // A push button drawn from three frames side by side (normal, hovered, pressed). A release over
-// it posts user event SDL_USEREVENT + 1 carrying the button's code; the owning screen acts on it.
+// it posts a kButtonEvent carrying the button's code; the owning screen acts on it.
 class SDL_Button : public SDL_Widget {
   public:
     enum { Normal = 0, Hovered = 1, Pressed = 2 };
-    static const int ClickEventType = SDL_USEREVENT + 1;
 
     // Loads its own picture; raises SDL_Exception when it cannot.
     SDL_Button(const std::string& file, int x, int y, int width, int height, int code);

@@ -11,6 +11,8 @@
 #include "SDL_Engine/Clock.h"
 #include "SDL_Engine/ResourceCounters.h"
 #include "SDL_Engine/SDL_Exception.h"
+#include "SDL_Engine/UserEvent.h"
+#include "SDL_Engine/WindowSize.h"
 
 int ExitCode = 0;
 
@@ -19,8 +21,6 @@ namespace {
 // run at exit.
 SDL_Engine* instance = nullptr;
 
-const int kWidth = 600;
-const int kHeight = 600;
 const Uint32 kStartFlags = SDL_DOUBLEBUF | SDL_ANYFORMAT;
 
 void Line(const char* text) { std::printf("%s\n", text); }
@@ -48,7 +48,7 @@ SDL_Engine::SDL_Engine(const std::string& title)
 
 void SDL_Engine::Init() {
     if (SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO) < 0) {
-        Quit(1);
+        Quit(kExitSdlFailed);
         throw SDL_Exception(SDL_GetError());
     }
     // Once per process, however many engines it makes.
@@ -60,9 +60,9 @@ void SDL_Engine::Init() {
 
     // A second CreateInstance sets the mode again: the new window shows none of the old frame.
     window.Forget();
-    screen = SDL_SetVideoMode(kWidth, kHeight, 32, videoFlags);
+    screen = SDL_SetVideoMode(kWindowWidth, kWindowHeight, kWindowDepth, videoFlags);
     if (!screen) {
-        Quit(2);
+        Quit(kExitVideoModeFailed);
         throw SDL_Exception(SDL_GetError());
     }
     const SDL_version* version = SDL_Linked_Version();
@@ -74,12 +74,12 @@ void SDL_Engine::Init() {
     std::printf("---Color Depth  : %d\n", screen->format->BitsPerPixel);
 
     if (Mix_OpenAudio(44100, AUDIO_S16LSB, 2, 4096) < 0) {
-        Quit(6);
+        Quit(kExitAudioFailed);
         throw SDL_Exception(SDL_GetError());
     }
     Line("SDL_Engine: SDL_Mixer Initialized");
     if (TTF_Init() < 0) {
-        Quit(7);
+        Quit(kExitFontLibraryFailed);
         throw SDL_Exception(SDL_GetError());
     }
     Line("SDL_Engine: SDL_TTF Initialized");
@@ -121,7 +121,7 @@ bool SDL_Engine::RunFrame() {
     SDL_Event event;
     if (SDL_PollEvent(&event)) {
         if (event.type == SDL_QUIT) {
-            Quit(0);
+            Quit(kExitNormal);
         } else {
             Dispatch(&event);
         }
@@ -164,8 +164,8 @@ void SDL_Engine::Dispatch(SDL_Event* event) {
         case SDL_MOUSEBUTTONUP:
             top->HandleMouseButtonUp(event);
             break;
-        case SDL_USEREVENT:
-        case SDL_USEREVENT + 1:
+        case kSignalEvent:
+        case kButtonEvent:
             top->HandleUserEvent(event);
             break;
         default:
@@ -182,7 +182,7 @@ void SDL_Engine::CleanupAndDelete::operator()(SDL_GameState* state) const {
 void SDL_Engine::PushState(SDL_GameState* state) {
     std::printf("---SDL_Engine::PushState(%s)\n", typeid(*state).name());
     StatePtr started(state);
-    if (!started->Init()) Quit(4);
+    if (!started->Init()) Quit(kExitScreenInitFailed);
     if (!states.empty()) states.back()->Pause();
     states.push_back(std::move(started));
 }
@@ -191,7 +191,7 @@ void SDL_Engine::ChangeState(SDL_GameState* state) {
     std::printf("---SDL_Engine::ChangeState(%s)\n", typeid(*state).name());
     StatePtr started(state);
     if (!started->Init()) {
-        Quit(4);
+        Quit(kExitScreenInitFailed);
         return;
     }
     while (!states.empty()) states.pop_back();
@@ -202,7 +202,7 @@ void SDL_Engine::PopState() {
     Line("---SDL_Engine::PopState()");
     if (!states.empty()) states.pop_back();
     if (states.empty()) {
-        Quit(0);
+        Quit(kExitNormal);
     } else {
         states.back()->Resume();
     }
@@ -217,9 +217,9 @@ void SDL_Engine::ToggleFullScreen() {
     Line("---SDL_Engine::ToggleFullScreen()");
     videoFlags ^= SDL_FULLSCREEN;
     window.Forget();
-    screen = SDL_SetVideoMode(kWidth, kHeight, 0, videoFlags);
+    screen = SDL_SetVideoMode(kWindowWidth, kWindowHeight, 0, videoFlags);
     if (!screen) {
-        Quit(2);
+        Quit(kExitVideoModeFailed);
         throw SDL_Exception(SDL_GetError());
     }
 }

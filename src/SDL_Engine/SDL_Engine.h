@@ -14,6 +14,17 @@
 // The process exit status, set by Quit.
 extern int ExitCode;
 
+// What the exit status says.
+enum ExitStatus {
+    kExitNormal = 0,
+    kExitSdlFailed = 1,          // SDL did not start
+    kExitVideoModeFailed = 2,    // the window could not be opened, or not switched
+    kExitUncaughtFailure = 3,    // an error ended the game before anything set a status
+    kExitScreenInitFailed = 4,   // a screen could not ready itself
+    kExitAudioFailed = 6,        // the audio device did not open
+    kExitFontLibraryFailed = 7,  // the font library did not start
+};
+
 // The one object that runs the program: SDL, the window, the mixer, the fonts, the stack of
 // screens and the main loop at 50 logic steps a second.
 class SDL_Engine {

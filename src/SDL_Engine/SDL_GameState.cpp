@@ -1,6 +1,7 @@
 #include "SDL_Engine/SDL_GameState.h"
 
 #include "SDL_Engine/Clock.h"
+#include "SDL_Engine/WindowSize.h"
 
 namespace {
 Uint32 nextRevealTime = 0;
@@ -11,8 +12,8 @@ Uint32 SDL_GameState::NextRevealTime() { return nextRevealTime; }
 void SDL_GameState::SetNextRevealTime(Uint32 ticks) { nextRevealTime = ticks; }
 
 SDL_GameState::SDL_GameState() {
-    openRect.x = 300;
-    openRect.y = 300;
+    openRect.x = kWindowWidth / 2;
+    openRect.y = kWindowHeight / 2;
     openRect.w = 0;
     openRect.h = 0;
 }

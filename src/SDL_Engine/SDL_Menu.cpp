@@ -5,6 +5,7 @@
 
 #include "SDL_Engine/Drawing.h"
 #include "SDL_Engine/Text.h"
+#include "SDL_Engine/WindowSize.h"
 #include "SDL_Engine/cMenu.h"
 
 namespace {
@@ -54,11 +55,11 @@ void SDL_Menu::DrawPanel(SDL_Surface* screen, int maxWidth, int height) {
 void SDL_Menu::DrawEntries(SDL_Surface* screen, int height) {
     const int skip = GetLineSkip(font.get());
     const unsigned count = currentList ? currentList->Size() : 0;
-    int y = (600 - height) >> 1;
+    int y = (kWindowHeight - height) >> 1;
     for (unsigned i = 0; i < count; ++i) {
         const std::string text = currentList->At(i).GetText();
         const int w = GetTextWidth(font.get(), text);
-        const int x = (600 - w) >> 1;
+        const int x = (kWindowWidth - w) >> 1;
         if (i == selected) FillRect(screen, x, y, w, skip, 235, 241, 254);
         texts.Draw(font.get(), screen, textColour, x, y, text);
         y += skip;

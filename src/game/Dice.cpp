@@ -4,10 +4,11 @@
 #include "SDL_Engine/MersenneTwister.h"
 #include "SDL_Engine/SoundHolder.h"
 #include "SDL_Engine/SurfaceHolder.h"
+#include "game/DataFiles.h"
 
 Dice::Dice()
-    : rollSound(std::make_unique<SoundHolder>("data/sfx/dice.wav")),
-      faces(std::make_unique<SurfaceHolder>("data/gfx/MyDice.png")),
+    : rollSound(std::make_unique<SoundHolder>(DataFiles::kDiceSound)),
+      faces(std::make_unique<SurfaceHolder>(DataFiles::kDice)),
       rollStart(0),
       value(1),
       fixedFace(0) {}

@@ -4,6 +4,7 @@
 #include "SDL_Engine/FontHolder.h"
 #include "SDL_Engine/SurfaceHolder.h"
 #include "SDL_Engine/Text.h"
+#include "game/DataFiles.h"
 
 namespace {
 const SDL_Color TextColour = Rgb(65, 70, 235);
@@ -13,8 +14,8 @@ int HalfDown(int n) { return n >= 0 ? n / 2 : -((1 - n) / 2); }
 }  // namespace
 
 GameConsole::GameConsole()
-    : font(std::make_unique<FontHolder>("data/fonts/Neuropol.ttf", 18)),
-      panel(std::make_unique<SurfaceHolder>("data/gfx/console.png")) {}
+    : font(std::make_unique<FontHolder>(DataFiles::kPanelFont, 18)),
+      panel(std::make_unique<SurfaceHolder>(DataFiles::kConsole)) {}
 
 GameConsole::~GameConsole() = default;
 

@@ -4,6 +4,7 @@
 #include "SDL_Engine/FontHolder.h"
 #include "SDL_Engine/Text.h"
 #include "SDL_Engine/UserEvent.h"
+#include "game/Commands.h"
 #include "game/ComputerPlayer.h"
 #include "game/GameConsole.h"
 #include "game/GameMessages.h"
@@ -43,7 +44,7 @@ GameControl::GameControl(const PlayerList* players, GameConsole* console)
       nextPlayer(0),
       currentPlayer(0),
       sixesInARow(0),
-      font(std::make_unique<FontHolder>("data/fonts/Jester.ttf", 24)),
+      font(std::make_unique<FontHolder>(DataFiles::kTitleFont, 24)),
       players(players),
       promptPlayer(nullptr),
       promptState(NoState),
@@ -254,7 +255,7 @@ bool GameControl::AllFinished() const {
     return true;
 }
 
-void GameControl::PushGameOver() { PushUserEvent(SDL_USEREVENT, GameOverCode); }
+void GameControl::PushGameOver() { PushUserEvent(kSignalEvent, kGameOverCode); }
 
 // Every notice is queued, even an empty one of 0 ms when there is nothing to say.
 void GameControl::Notify(int message) {

@@ -16,9 +16,6 @@ class ComputerPlayer;
 class FontHolder;
 class GameConsole;
 
-// The user event code pushed on every update once every player has finished.
-const int GameOverCode = 670;
-
 // The referee of one game: holds the die, knows whose turn it is, walks the current player
 // through its turn, tells the players what to do on the console and plays the computer seats.
 class GameControl {

@@ -1,12 +1,12 @@
 #include "game/LudoPlayer.h"
 
 #include "SDL_Engine/SDL_Exception.h"
+#include "game/DataFiles.h"
 #include "game/GameBoard.h"
 #include "game/GameRecord.h"
 
 namespace {
-const char* const PieceFiles[4] = {"data/gfx/GreenPiece.png", "data/gfx/RedPiece.png",
-                                   "data/gfx/BluePiece.png", "data/gfx/YellowPiece.png"};
+
 const int YardCorner[4][2] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
 // Yard-relative corners of the waiting spots (top, right, bottom, left); pieces sit 1 pixel in.
 const int SpotOffset[4][2] = {{80, 48}, {112, 80}, {80, 112}, {48, 80}};
@@ -14,7 +14,7 @@ const int HitSize = 31;
 
 std::unique_ptr<SurfaceHolder> LoadPicture(int colour) {
     if (colour < 0 || colour > 3) throw SDL_Exception("LudoPlayer: no such colour");
-    return std::make_unique<SurfaceHolder>(PieceFiles[colour]);
+    return std::make_unique<SurfaceHolder>(DataFiles::kPieces[colour]);
 }
 }  // namespace
 

@@ -8,8 +8,11 @@
 #include "SDL_Engine/SDL_Engine.h"
 #include "SDL_Engine/SurfaceHolder.h"
 #include "SDL_Engine/Text.h"
+#include "SDL_Engine/WindowSize.h"
+#include "game/Commands.h"
 #include "game/GameRecord.h"
 #include "game/SeatColour.h"
+#include "screens/Buttons.h"
 #include "screens/MainMenu.h"
 
 namespace {
@@ -29,14 +32,13 @@ std::string GameResults::FormatTime(Uint32 playTime) {
 
 bool GameResults::Init() {
     if (GameRecord.finishers.empty()) return false;
-    FontHolder font("data/fonts/Jester.ttf", 21);
+    FontHolder font(DataFiles::kTitleFont, 21);
     int lineSkip = GetLineSkip(&font);
     int titleWidth = GetTextWidth(&font, kTitle);
     std::unique_ptr<SurfaceHolder> table = RenderTable(&font, lineSkip);
-    background = std::make_unique<SurfaceHolder>("data/gfx/Background.png");
-    widgets.Add(
-        std::make_unique<SDL_Button>("data/gfx/MainMenu.png", 15, 520, 150, 50, kMainMenuCode));
-    DrawText(&font, background->Get(), kBlack, (600 - titleWidth) / 2, 10, kTitle);
+    background = std::make_unique<SurfaceHolder>(DataFiles::kResultsBackdrop);
+    widgets.Add(MakeButton(kMainMenuButton));
+    DrawText(&font, background->Get(), kBlack, (kWindowWidth - titleWidth) / 2, 10, kTitle);
     table->DrawOn(background.get(), 0, lineSkip + 20);
     DrawText(&font, background->Get(), kBlack, 15, lineSkip + table->Get()->h + 30,
              FormatTime(GameRecord.playTime));
@@ -48,8 +50,8 @@ bool GameResults::Init() {
 std::unique_ptr<SurfaceHolder> GameResults::RenderTable(const FontHolder* font,
                                                         int lineSkip) const {
     int count = static_cast<int>(GameRecord.finishers.size());
-    auto table =
-        std::make_unique<SurfaceHolder>(CreateSurface(600, (lineSkip + 15) * count + 5, 0));
+    auto table = std::make_unique<SurfaceHolder>(
+        CreateSurface(kWindowWidth, (lineSkip + 15) * count + 5, 0));
     for (int i = 0; i < count; ++i) {
         const PlayerInfo& finisher = GameRecord.finishers[i];
         int y = 5 + i * (lineSkip + 15);
@@ -71,7 +73,7 @@ void GameResults::HandleKeyDown(SDL_Event* event) {
 }
 
 void GameResults::HandleUserEvent(SDL_Event* event) {
-    if (event->type != SDL_USEREVENT + 1 || event->user.code != kMainMenuCode) return;
+    if (event->type != kButtonEvent || event->user.code != kMainMenuButton.code) return;
     GoToMainMenu();
     // the results screen is gone
 }

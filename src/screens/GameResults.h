@@ -12,8 +12,6 @@
 // The end of a game: the players in finishing order and the time played, drawn once.
 class GameResults final : public SDL_GameState {
   public:
-    static constexpr int kMainMenuCode = 3;
-
     // "Total Time: hh:mm:ss" for a play time in milliseconds.
     static std::string FormatTime(Uint32 playTime);
 

@@ -24,7 +24,7 @@ void InGameMenu::Choose(int command) {
             SDL_Engine::GetInstance()->ChangeState(new MainMenu());
             return;  // the menu and the game are gone
         case ExitGame:
-            SDL_Engine::GetInstance()->Quit(0);
+            SDL_Engine::GetInstance()->Quit(kExitNormal);
             return;
         default:
             return;

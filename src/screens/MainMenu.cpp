@@ -4,6 +4,8 @@
 
 #include "SDL_Engine/ResourceCounters.h"
 #include "SDL_Engine/SDL_Engine.h"
+#include "SDL_Engine/WindowSize.h"
+#include "game/DataFiles.h"
 #include "screens/PlayerSetup.h"
 
 MainMenu::MainMenu() {
@@ -17,10 +19,11 @@ MainMenu::MainMenu() {
 }
 
 bool MainMenu::Init() {
-    logo = std::make_unique<SurfaceHolder>("data/gfx/Tarvello.png");
-    music = std::make_unique<MusicHolder>("data/music/BGM.ogg");
+    logo = std::make_unique<SurfaceHolder>(DataFiles::kLogo);
+    music = std::make_unique<MusicHolder>(DataFiles::kMenuMusic);
     OpenMenu(&mainList);
-    tunnel = std::make_unique<TunnelEffect>(600, 600, 1, 0, "data/gfx/background.png");
+    tunnel = std::make_unique<TunnelEffect>(kWindowWidth, kWindowHeight, 1, 0,
+                                            DataFiles::kTunnelTexture);
     LoadSounds();
     music->Play();
     return true;
@@ -39,7 +42,7 @@ void MainMenu::Choose(int command) {
             SDL_Engine::GetInstance()->ChangeState(new PlayerSetup());
             return;  // the menu is gone
         case Exit:
-            SDL_Engine::GetInstance()->Quit(0);
+            SDL_Engine::GetInstance()->Quit(kExitNormal);
             return;
         case ToggleFullscreen:
             SDL_Engine::GetInstance()->ToggleFullScreen();
@@ -71,6 +74,6 @@ void MainMenu::Draw(SDL_Surface* screen) {
     // not keep clipping it.
     SDL_SetClipRect(screen, nullptr);
     tunnel->Draw(screen);
-    logo->DrawOn(screen, (600 - logo->Get()->w) / 2, 40);
+    logo->DrawOn(screen, (kWindowWidth - logo->Get()->w) / 2, 40);
     menu->Draw(screen);
 }

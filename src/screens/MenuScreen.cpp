@@ -2,17 +2,18 @@
 
 #include "SDL_Engine/FontHolder.h"
 #include "SDL_Engine/Text.h"
+#include "game/DataFiles.h"
 
 void MenuScreen::OpenMenu(cMenu* list) {
     const SDL_Color panel = Rgb(255, 255, 255);
     const SDL_Color text = Rgb(102, 154, 246);
-    menu = std::make_unique<SDL_Menu>(
-        list, std::make_unique<FontHolder>("data/fonts/Jester.ttf", 24), panel, text);
+    menu = std::make_unique<SDL_Menu>(list, std::make_unique<FontHolder>(DataFiles::kTitleFont, 24),
+                                      panel, text);
 }
 
 void MenuScreen::LoadSounds() {
-    selectSound = std::make_unique<SoundHolder>("data/sfx/item_sel.wav");
-    confirmSound = std::make_unique<SoundHolder>("data/sfx/item_ok.wav");
+    selectSound = std::make_unique<SoundHolder>(DataFiles::kSelectSound);
+    confirmSound = std::make_unique<SoundHolder>(DataFiles::kConfirmSound);
 }
 
 void MenuScreen::Cleanup() {

@@ -5,12 +5,15 @@
 #include "SDL_Engine/SDL_Engine.h"
 #include "SDL_Engine/SurfaceHolder.h"
 #include "SDL_Engine/Text.h"
+#include "SDL_Engine/WindowSize.h"
+#include "game/Commands.h"
 #include "game/SeatColour.h"
+#include "screens/Buttons.h"
 #include "screens/MainMenu.h"
 #include "screens/cGameSession.h"
 
 namespace {
-const char* const kFont = "data/fonts/Jester.ttf";
+const char* const kFont = DataFiles::kTitleFont;
 const char* const kHelp =
     "Please select a color for each player,\nenter their names; minimal 3 characters,\nthen "
     "click on start to start playing!";
@@ -23,7 +26,7 @@ PlayerSetup::PlayerSetup() : nameBoxes(), controlLists() {}
 
 bool PlayerSetup::Init() {
     BuildBackground();
-    widgets.Add(std::make_unique<SDL_Button>("data/gfx/Start.png", 237, 187, 125, 50, kStartCode));
+    widgets.Add(MakeButton(kStartButton));
     helpFont = std::make_unique<FontHolder>(kFont, 26);
     for (int seat = 0; seat < 4; ++seat) {
         nameBoxes[seat] = widgets.Add(std::make_unique<SDL_TextBox>(
@@ -35,21 +38,22 @@ bool PlayerSetup::Init() {
 
 void PlayerSetup::AddSeat(int seat) {
     controlLists[seat] = widgets.Add(std::make_unique<SDL_CheckBoxList>(
-        kFont, "data/gfx/ok.png", 21, 10 + 365 * kColumn[seat], 43 + 462 * kRow[seat], 24, 24));
+        kFont, DataFiles::kCheckBox, 21, 10 + 365 * kColumn[seat], 43 + 462 * kRow[seat], 24, 24));
     controlLists[seat]->AddItem("Human ", 1);
     controlLists[seat]->AddItem("Computer ", 0);
 }
 
 // The corners are tinted half and half with the seat colours.
 void PlayerSetup::BuildBackground() {
-    SurfaceHolder tinted("data/gfx/background.png");
+    SurfaceHolder tinted(DataFiles::kTunnelTexture);
     background = std::make_unique<SurfaceHolder>(SurfacePtr(SDL_DisplayFormat(tinted.Get())));
     // The copy keeps the picture's alpha flag but not its alpha channel, and a picture with
     // an alpha channel carries a surface alpha of 0: left so, the copy would blit as nothing.
     SDL_SetAlpha(background->Get(), 0, SDL_ALPHA_OPAQUE);
     for (int seat = 0; seat < 4; ++seat) {
         const SDL_Color c = SeatColour(seat);
-        FillCircle(tinted.Get(), 600 * kColumn[seat], 600 * kRow[seat], 300, c.r, c.g, c.b);
+        FillCircle(tinted.Get(), kWindowWidth * kColumn[seat], kWindowHeight * kRow[seat], 300, c.r,
+                   c.g, c.b);
     }
     BlendSurface(background->Get(), tinted.Get(), 0, 0, 0);
 }
@@ -65,7 +69,7 @@ void PlayerSetup::HandleKeyDown(SDL_Event* event) {
 }
 
 void PlayerSetup::HandleUserEvent(SDL_Event* event) {
-    if (event->type != SDL_USEREVENT + 1 || event->user.code != kStartCode) return;
+    if (event->type != kButtonEvent || event->user.code != kStartButton.code) return;
     Start();
     // the setup screen may be gone
 }
@@ -98,8 +102,8 @@ void PlayerSetup::Draw(SDL_Surface* screen) {
     if (RepeatsLastFrame(screen, key)) return;
     background->DrawOn(screen, 0, 0);
     const SDL_Color black = Rgb(0, 0, 0);
-    int x = (600 - GetTextWidth(helpFont.get(), kHelp)) / 2;
-    int y = (600 - GetTextHeight(helpFont.get(), kHelp)) / 2;
+    int x = (kWindowWidth - GetTextWidth(helpFont.get(), kHelp)) / 2;
+    int y = (kWindowHeight - GetTextHeight(helpFont.get(), kHelp)) / 2;
     helpText.Draw(helpFont.get(), screen, black, x, y, kHelp);
     widgets.DrawAll(screen);
 }

@@ -14,8 +14,6 @@
 // The seats of the next game: a name and Human or Computer for each colour, then Start.
 class PlayerSetup final : public SDL_GameState {
   public:
-    static constexpr int kStartCode = 2;
-
     PlayerSetup();
 
     bool Init() override;

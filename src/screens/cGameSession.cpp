@@ -5,11 +5,13 @@
 #include "SDL_Engine/SDL_Button.h"
 #include "SDL_Engine/SDL_Engine.h"
 #include "SDL_Engine/SurfaceHolder.h"
+#include "game/Commands.h"
 #include "game/ComputerPlayer.h"
 #include "game/GameControl.h"
 #include "game/GameRecord.h"
 #include "game/LudoPiece.h"
 #include "game/LudoPlayer.h"
+#include "screens/Buttons.h"
 #include "screens/GameResults.h"
 #include "screens/InGameMenu.h"
 
@@ -38,9 +40,8 @@ cGameSession::cGameSession(const std::vector<PlayerInfo>& seats) : layerX(0), la
 
 bool cGameSession::Init() {
     controller = std::make_unique<GameControl>(&players, &console);
-    widgets.Add(
-        std::make_unique<SDL_Button>("data/gfx/ThrowDice.png", 565, 520, 30, 60, kThrowCode));
-    background = std::make_unique<SurfaceHolder>("data/gfx/background.png");
+    widgets.Add(MakeButton(kThrowButton));
+    background = std::make_unique<SurfaceHolder>(DataFiles::kTunnelTexture);
     GameRecord.finishers.clear();
     GameRecord.playTime = Clock::Ticks();
     return true;
@@ -74,8 +75,8 @@ void cGameSession::HandleMouseMotion(SDL_Event* event) {
 }
 
 void cGameSession::HandleUserEvent(SDL_Event* event) {
-    if (event->type == SDL_USEREVENT + 1) {
-        if (event->user.code == kThrowCode) controller->ThrowDice();
+    if (event->type == kButtonEvent) {
+        if (event->user.code == kThrowButton.code) controller->ThrowDice();
         return;
     }
     if (event->user.code != kGameOverCode) return;

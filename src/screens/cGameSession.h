@@ -15,9 +15,6 @@
 // throw button.
 class cGameSession final : public SDL_GameState {
   public:
-    static constexpr int kThrowCode = 1;
-    static constexpr int kGameOverCode = 670;
-
     explicit cGameSession(const std::vector<PlayerInfo>& seats);
 
     bool Init() override;

@@ -2,6 +2,8 @@
 
 #include "SDL_Engine/SDL_Engine.h"
 #include "SDL_Engine/UserEvent.h"
+#include "SDL_Engine/WindowSize.h"
+#include "game/Commands.h"
 #include "screens/MainMenu.h"
 
 namespace {
@@ -14,11 +16,13 @@ void GoToMainMenu() { SDL_Engine::GetInstance()->ChangeState(new MainMenu()); }
 
 bool cIntroState::Init() {
     background = std::make_unique<SurfaceHolder>(
-        SurfacePtr(SDL_CreateRGBSurface(0, 600, 600, 32, 0, 0, 0, 0)));
+        SurfacePtr(SDL_CreateRGBSurface(0, kWindowWidth, kWindowHeight, 32, 0, 0, 0, 0)));
     background->Fill(nullptr, 0, 0, 0);
     // The last picture is shown first.
-    pictures.push_back(std::make_unique<FadeImage>("data/SDL.jpg", kFadeIn, kHold, kFadeOut));
-    pictures.push_back(std::make_unique<FadeImage>("data/Velkor.jpg", kFadeIn, kHold, kFadeOut));
+    pictures.push_back(
+        std::make_unique<FadeImage>(DataFiles::kLibraryCard, kFadeIn, kHold, kFadeOut));
+    pictures.push_back(
+        std::make_unique<FadeImage>(DataFiles::kStudioCard, kFadeIn, kHold, kFadeOut));
     return true;
 }
 
@@ -40,7 +44,7 @@ void cIntroState::HandleKeyDown(SDL_Event* event) {
 }
 
 void cIntroState::HandleUserEvent(SDL_Event* event) {
-    if (event->user.code != kIntroFinished) return;
+    if (event->user.code != kIntroFinishedCode) return;
     GoToMainMenu();
     // the intro is gone
 }
@@ -51,7 +55,7 @@ void cIntroState::Update() {
     if (!pictures.back()->Finished()) return;
     DropShowing();
     if (!pictures.empty()) return;
-    PushUserEvent(SDL_USEREVENT, kIntroFinished);
+    PushUserEvent(kSignalEvent, kIntroFinishedCode);
 }
 
 void cIntroState::Draw(SDL_Surface* screen) {

@@ -10,9 +10,6 @@
 // The opening screen: two splash pictures fading in and out, then the main menu.
 class cIntroState final : public SDL_GameState {
   public:
-    // The user event code that tells the intro its last picture has gone.
-    static constexpr int kIntroFinished = 301;
-
     cIntroState() = default;
 
     bool Init() override;

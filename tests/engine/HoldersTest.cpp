@@ -8,13 +8,14 @@
 #include "SDL_Engine/SDL_Exception.h"
 #include "SDL_Engine/SoundHolder.h"
 #include "SDL_Engine/SurfaceHolder.h"
+#include "game/DataFiles.h"
 #include "support/LiveResources.h"
 #include "support/Pixels.h"
 #include "support/SdlSession.h"
 
 namespace {
 
-const char* const Tone = "data/sfx/dice.wav";
+const char* const Tone = DataFiles::kDiceSound;
 
 // Runs with SDL and the mixer open, and sound and music switched on again at the end.
 class Holders : public testing::Test {
@@ -26,12 +27,12 @@ class Holders : public testing::Test {
 
 TEST_F(Holders, EachLiveHolderIsCountedOnceAndUncountedWhenItGoes) {
     {
-        SurfaceHolder picture("data/gfx/GreenPiece.png");
-        SurfaceHolder photo("data/SDL.jpg");
+        SurfaceHolder picture(DataFiles::kGreenPiece);
+        SurfaceHolder photo(DataFiles::kLibraryCard);
         SurfaceHolder adopted(SurfacePtr(SDL_CreateRGBSurface(0, 2, 2, 32, 0, 0, 0, 0)));
         SoundHolder sound(Tone);
         MusicHolder music(Tone);
-        FontHolder font("data/fonts/Jester.ttf", 12);
+        FontHolder font(DataFiles::kTitleFont, 12);
         EXPECT_EQ((Counts{{"chunks", 1}, {"fonts", 1}, {"music", 1}, {"surfaces", 3}}),
                   LiveResources());
         EXPECT_NE(0u, picture.Get()->format->Amask) << "loaded pictures have an alpha channel";

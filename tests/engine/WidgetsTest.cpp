@@ -18,13 +18,14 @@
 #include "SDL_Engine/TextCache.h"
 #include "SDL_Engine/WidgetList.h"
 #include "SDL_Engine/cMenu.h"
+#include "game/DataFiles.h"
 #include "support/LiveResources.h"
 #include "support/Pictures.h"
 #include "support/SdlSession.h"
 #include "support/TempFiles.h"
 
 namespace {
-const char* const FontFile = "data/fonts/Jester.ttf";
+const char* const FontFile = DataFiles::kTitleFont;
 const SDL_Color Black = {0, 0, 0, 0};
 
 SDL_keysym Key(int sym, int mod = KMOD_NONE) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "SDL_Engine/MersenneTwister.h"
+#include "game/Commands.h"
 #include "game/GameRecord.h"
 #include "game/LudoPiece.h"
 #include "game/LudoPlayer.h"
@@ -75,7 +76,8 @@ class Recorder {
 };
 
 // Moves the pointer just outside and just inside each edge of the rectangle.
-void AlongTheEdges(ScreenDriver& d, int x, int y, int w, int h) {
+void AlongTheEdges(ScreenDriver& d, const ButtonLayout& b) {
+    const int x = b.x, y = b.y, w = b.width, h = b.height;
     const int cx = x + w / 2, cy = y + h / 2;
     const int points[8][2] = {{x - 1, cy}, {x, cy},         {x + w - 1, cy}, {x + w, cy},
                               {cx, y - 1}, {cx, y + h - 1}, {cx, y},         {cx, y + h}};
@@ -85,7 +87,7 @@ void AlongTheEdges(ScreenDriver& d, int x, int y, int w, int h) {
 void Intro(ScreenDriver& d, Recorder& r) {
     d.StartIntro();
     r.Stage("fade_in");
-    d.UserEvent(SDL_USEREVENT, cIntroState::kIntroFinished + 1);  // not the end of the intro
+    d.UserEvent(kSignalEvent, kIntroFinishedCode + 1);  // not the end of the intro
     d.Frames(79);
     r.Stage("hold_and_fade_out");
     d.Frames(180);
@@ -132,10 +134,10 @@ void Setup(ScreenDriver& d, Recorder& r) {
     d.FillSeat(2, "yn", ScreenDriver::kComputer);
     d.FillSeat(3, "Yara", ScreenDriver::kHuman);
     d.FillSeat(3, "", ScreenDriver::kComputer);
-    d.UserEvent(SDL_USEREVENT, PlayerSetup::kStartCode);  // not a button's event
-    d.UserEvent(SDL_USEREVENT + 1, PlayerSetup::kStartCode + 1);
+    d.UserEvent(kSignalEvent, kStartButton.code);  // not a button's event
+    d.UserEvent(kButtonEvent, kStartButton.code + 1);
     r.Stage("start_button_to_the_game");
-    AlongTheEdges(d, 237, 187, 125, 50);
+    AlongTheEdges(d, kStartButton);
     d.Press(297, 212);  // pressed
     d.Frames(3);
     d.Release(297, 212);
@@ -174,10 +176,10 @@ void HumanGame(ScreenDriver& d, Recorder& r) {
     d.Keys({SDLK_DOWN, SDLK_RETURN});  // "Resume Game"
     d.Frames(27);
     r.Stage("throw_button");
-    AlongTheEdges(d, 565, 520, 30, 60);
+    AlongTheEdges(d, kThrowButton);
     r.Stage("throws");
     for (int turn = 0; turn < 5; ++turn) {
-        d.Click(565 + 15, 520 + 30);
+        d.ClickOn(kThrowButton);
         d.Frames(50);
         const LudoPiece* piece = game->GetPlayers()[0]->GetPiece(0);
         d.Click(game->GetBoard().GetX() + piece->GetX() + 15,
@@ -191,8 +193,8 @@ void HumanGame(ScreenDriver& d, Recorder& r) {
     d.Frames(20);
     r.Stage("other_input_ignored");
     d.Keys({SDLK_RETURN, SDLK_SPACE, SDLK_UP, SDLK_DOWN, SDLK_a});
-    d.UserEvent(SDL_USEREVENT, cGameSession::kThrowCode);
-    d.UserEvent(SDL_USEREVENT + 1, cGameSession::kGameOverCode);
+    d.UserEvent(kSignalEvent, kThrowButton.code);
+    d.UserEvent(kButtonEvent, kGameOverCode);
     // The game stands still behind its menu, however long it stays open.
     r.Stage("in_game_menu");
     d.Keys({SDLK_ESCAPE, SDLK_ESCAPE});
@@ -211,17 +213,17 @@ void Results(ScreenDriver& d, Recorder& r) {
     d.ToGame(seats);
     d.Frames(100);
     GameRecord.finishers = {{"Rowan", 1, 0}, {"Yara", 3, 0}, {"Gale", 0, 0}, {"Bryn", 2, 0}};
-    d.UserEvent(SDL_USEREVENT, cGameSession::kGameOverCode);
+    d.UserEvent(kSignalEvent, kGameOverCode);
     ASSERT_NE(nullptr, d.Top<GameResults>());
     r.Stage("reveal");
     d.Frames(30);
     r.Stage("button");
-    AlongTheEdges(d, 15, 520, 150, 50);
+    AlongTheEdges(d, kMainMenuButton);
     r.Stage("other_input_ignored");
     d.Keys({SDLK_SPACE, SDLK_UP});
-    d.UserEvent(SDL_USEREVENT, cGameSession::kGameOverCode);
-    d.UserEvent(SDL_USEREVENT, GameResults::kMainMenuCode);
-    d.UserEvent(SDL_USEREVENT + 1, GameResults::kMainMenuCode + 1);
+    d.UserEvent(kSignalEvent, kGameOverCode);
+    d.UserEvent(kSignalEvent, kMainMenuButton.code);
+    d.UserEvent(kButtonEvent, kMainMenuButton.code + 1);
     // Records of colours outside the four seats get black bars.
     r.Stage("unknown_colours");
     GameRecord.finishers = {{"Odd", 4, 0}, {"Low", -1, 0}, {"Far", 100, 0}};

@@ -11,6 +11,7 @@
 #include "SDL_Engine/Drawing.h"
 #include "SDL_Engine/MersenneTwister.h"
 #include "SDL_Engine/SurfaceHolder.h"
+#include "game/Commands.h"
 #include "game/Dice.h"
 #include "screens/cGameSession.h"
 #include "support/GameTable.h"
@@ -48,7 +49,7 @@ TEST(GoldenPictures, ToleranceStillSeesAPieceADieFaceALetterAndAWidget) {
     GameTable::Walk(green, 0, 7);
     game->GetController()->GetDice().FixValue(4);
     d.Frames(80);
-    d.Click(565 + 15, 520 + 30);  // the throw button
+    d.ClickOn(kThrowButton);
     d.Frames(150);
     const std::string prompt = game->GetConsole().GetCurrentText();
     ASSERT_FALSE(game->GetConsole().HasMessages());
@@ -59,7 +60,7 @@ TEST(GoldenPictures, ToleranceStillSeesAPieceADieFaceALetterAndAWidget) {
 
     // The die showing the next face.
     SurfacePtr shown = CopyOf(d.Screen());
-    SurfaceHolder faces("data/gfx/MyDice.png");
+    SurfaceHolder faces(DataFiles::kDice);
     const int face = game->GetController()->GetDice().GetValue() % 6;
     faces.DrawOn(shown.get(), Dice::DrawX, Dice::DrawY, face * Dice::FaceSize, 0, Dice::FaceSize,
                  Dice::FaceSize);
@@ -67,8 +68,9 @@ TEST(GoldenPictures, ToleranceStillSeesAPieceADieFaceALetterAndAWidget) {
 
     // No throw button: the backdrop where it stands.
     shown = CopyOf(d.Screen());
-    SurfaceHolder backdrop("data/gfx/background.png");
-    backdrop.DrawOn(shown.get(), 565, 520, 565, 520, 30, 60);
+    SurfaceHolder backdrop(DataFiles::kTunnelTexture);
+    const ButtonLayout& b = kThrowButton;
+    backdrop.DrawOn(shown.get(), b.x, b.y, b.x, b.y, b.width, b.height);
     ExpectCaught("no throw button", golden, shown.get());
 
     // One letter of the prompt changed into one much like it.

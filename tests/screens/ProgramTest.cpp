@@ -11,6 +11,7 @@
 #include <string>
 
 #include "SDL_Engine/ResourceCounters.h"
+#include "game/DataFiles.h"
 #include "game/GameRecord.h"
 #include "screens/GameResults.h"
 #include "support/LiveResources.h"
@@ -82,10 +83,10 @@ const ProgramEnvironment kAudioToNowhere = {{"SDL_AUDIODRIVER", "disk"},
 // Each SDL 1.2 implementation words an unknown video driver its own way, so any text will do.
 const ProcessCase kProcessCases[] = {
     {"Closed", "", Damage::Missing, 0, "\nSDL_Engine: Exiting MainLoop()\n", {}, 3000},
-    {"SdlSplashMissing", "data/SDL.jpg", Damage::Missing, 3, kRaised, {}, 0},
-    {"VelkorSplashMissing", "data/Velkor.jpg", Damage::Missing, 3, kRaised, {}, 0},
-    {"SplashEmpty", "data/Velkor.jpg", Damage::Empty, 3, kRaised, {}, 0},
-    {"SplashRandomBytes", "data/Velkor.jpg", Damage::RandomBytes, 3, kRaised, {}, 0},
+    {"SdlSplashMissing", DataFiles::kLibraryCard, Damage::Missing, 3, kRaised, {}, 0},
+    {"VelkorSplashMissing", DataFiles::kStudioCard, Damage::Missing, 3, kRaised, {}, 0},
+    {"SplashEmpty", DataFiles::kStudioCard, Damage::Empty, 3, kRaised, {}, 0},
+    {"SplashRandomBytes", DataFiles::kStudioCard, Damage::RandomBytes, 3, kRaised, {}, 0},
     {"UnknownVideoDriver", "", Damage::Missing, 1, kRaised, {{"SDL_VIDEODRIVER", "nosuch"}}, 0},
     // SDL 2 underneath sdl12-compat adds the system's reason after the file's name.
     {"AudioCannotOpen", "", Damage::Missing, 6,
@@ -126,15 +127,6 @@ INSTANTIATE_TEST_SUITE_P(Runs, Process, testing::ValuesIn(kProcessCases),
                          testing::PrintToStringParamName());
 
 // Each data file, missing, stops the first screen that needs it on the way to the results.
-const char* const kDataFiles[] = {
-    "data/gfx/Tarvello.png",   "data/music/BGM.ogg",       "data/fonts/Jester.ttf",
-    "data/gfx/background.png", "data/sfx/item_sel.wav",    "data/sfx/item_ok.wav",
-    "data/gfx/Start.png",      "data/gfx/ok.png",          "data/gfx/ThrowDice.png",
-    "data/gfx/MyDice.png",     "data/sfx/dice.wav",        "data/gfx/console.png",
-    "data/fonts/Neuropol.ttf", "data/gfx/GreenPiece.png",  "data/gfx/RedPiece.png",
-    "data/gfx/BluePiece.png",  "data/gfx/YellowPiece.png", "data/gfx/Background.png",
-    "data/gfx/MainMenu.png",
-};
 
 class MissingDataFile : public testing::TestWithParam<const char*> {};
 
@@ -172,7 +164,7 @@ TEST_P(MissingDataFile, TheScreenThatNeedsItRaisesTheLibraryText) {
         << what;
 }
 
-INSTANTIATE_TEST_SUITE_P(Screens, MissingDataFile, testing::ValuesIn(kDataFiles),
+INSTANTIATE_TEST_SUITE_P(Screens, MissingDataFile, testing::ValuesIn(DataFiles::kAll),
                          [](const testing::TestParamInfo<const char*>& info) {
                              const fs::path file(info.param);
                              return file.stem().string() + "_" +

@@ -7,6 +7,7 @@
 #include <typeinfo>
 #include <vector>
 
+#include "game/Commands.h"
 #include "game/GameRecord.h"
 #include "screens/GameResults.h"
 #include "screens/InGameMenu.h"
@@ -33,7 +34,7 @@ const int kTwoComputers[4] = {ScreenDriver::kComputer, ScreenDriver::kComputer,
                               ScreenDriver::kEmpty, ScreenDriver::kEmpty};
 
 void StartIntro(ScreenDriver& d) { d.StartIntro(); }
-void IntroOver(ScreenDriver& d) { d.UserEvent(SDL_USEREVENT, cIntroState::kIntroFinished); }
+void IntroOver(ScreenDriver& d) { d.UserEvent(kSignalEvent, kIntroFinishedCode); }
 void ToMainMenu(ScreenDriver& d) { d.ToMainMenu(); }
 void ToGame(ScreenDriver& d) { d.ToGame(kTwoComputers); }
 void ToPauseMenu(ScreenDriver& d) {
@@ -42,7 +43,7 @@ void ToPauseMenu(ScreenDriver& d) {
 }
 void EveryoneFinished(ScreenDriver& d) {
     GameRecord.finishers = {{"Rowan", 1, 0}, {"Gale", 0, 0}};
-    d.UserEvent(SDL_USEREVENT, cGameSession::kGameOverCode);
+    d.UserEvent(kSignalEvent, kGameOverCode);
 }
 void ToResults(ScreenDriver& d) {
     ToGame(d);

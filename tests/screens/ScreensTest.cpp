@@ -9,6 +9,7 @@
 #include "SDL_Engine/Drawing.h"
 #include "SDL_Engine/ResourceCounters.h"
 #include "game/ComputerPlayer.h"
+#include "game/DataFiles.h"
 #include "game/GameRecord.h"
 #include "game/LudoPlayer.h"
 #include "screens/FadeImage.h"
@@ -41,7 +42,7 @@ class SplashPicture : public testing::TestWithParam<FadeCase> {};
 TEST_P(SplashPicture, FadesInHoldsAndFadesOutOnTimeAcrossWrapsAndStalls) {
     SdlSession sdl;
     FakeClock clock(GetParam().start);
-    FadeImage picture("data/SDL.jpg", 1500, 2000, 1500);
+    FadeImage picture(DataFiles::kLibraryCard, 1500, 2000, 1500);
     EXPECT_EQ(255, picture.Opacity());
     picture.Update();  // the fade starts on the first update
     EXPECT_EQ(255, picture.GetLevel());

@@ -1,5 +1,6 @@
 #include "support/GameTable.h"
 
+#include "game/Commands.h"
 #include "game/ComputerPlayer.h"
 #include "game/LudoPiece.h"
 #include "game/PathNode.h"
@@ -31,7 +32,7 @@ int GameTable::TakeGameOverEvents() {
     int count = 0;
     SDL_Event event;
     while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_EVENTMASK(SDL_USEREVENT)) > 0) {
-        if (event.user.code == GameOverCode && !event.user.data1 && !event.user.data2) ++count;
+        if (event.user.code == kGameOverCode && !event.user.data1 && !event.user.data2) ++count;
     }
     return count;
 }

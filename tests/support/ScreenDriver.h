@@ -8,6 +8,7 @@
 #include <string>
 
 #include "SDL_Engine/SDL_Engine.h"
+#include "game/Commands.h"
 #include "support/FakeClock.h"
 
 // The real engine under the dummy drivers on fake time, played through SDL's own event queue as
@@ -45,6 +46,9 @@ class ScreenDriver {
     void Release(int x, int y) { Mouse(SDL_MOUSEBUTTONUP, x, y); }
     // Moves there, presses and releases, then runs one more pass for the button's user event.
     void Click(int x, int y);
+    void ClickOn(const ButtonLayout& button) {
+        Click(button.x + button.width / 2, button.y + button.height / 2);
+    }
 
     // The ways between the screens, from the start of the program.
     void StartIntro();
@@ -52,7 +56,7 @@ class ScreenDriver {
     void ToSetup();     // "New Game" in the main menu
     // On the setup screen: clicks the seat's name box and types; ticks the control unless empty.
     void FillSeat(int seat, const std::string& name, int control);
-    void ClickStart() { Click(237 + 60, 187 + 25); }
+    void ClickStart() { ClickOn(kStartButton); }
     // A game of the given controls per seat, with four fixed names.
     void ToGame(const int controls[4]);
 

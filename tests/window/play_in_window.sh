@@ -59,6 +59,10 @@ xdotool mousemove $((wx + 590)) $((wy + 590))
 
 key() { xdotool key --delay 50 "$@"; }
 click() { xdotool mousemove $((wx + $1)) $((wy + $2)) mousedown 1 mouseup 1; }
+# The buttons' rectangles, as the build read them from the game: start_button, throw_button...
+# shellcheck source=/dev/null
+. "$build/buttons.sh"
+click_button() { click $(($1 + $3 / 2)) $(($2 + $4 / 2)); }  # click_button x y width height
 # Waits (at most 30 s) until the command succeeds.
 wait_for() {
     local what=$1; shift
@@ -130,7 +134,8 @@ seat() {  # seat name-x name-y list-x list-y name control
 seat 10 10 10 43 Gale 1
 seat 375 10 375 43 Rowan 1
 seat 375 562 375 505 Bryn 0
-click 299 212   # Start
+# shellcheck disable=SC2154  # set by buttons.sh
+click_button "${start_button[@]}"
 wait_log "ChangeState(12cGameSession)"
 
 log "game"
@@ -138,7 +143,8 @@ panel_shown() { near "$(pixel "$shots/game.png" 480 572)" "$(pixel data/gfx/cons
 wait_for "the message panel" shows game panel_shown
 yard=("444 368" "476 400" "444 432" "412 400")
 for _ in 1 2 3; do
-    click 580 550   # the throw button (a computer's turn ignores it)
+    # shellcheck disable=SC2154  # set by buttons.sh
+    click_button "${throw_button[@]}"  # the throw button (a computer's turn ignores it)
     sleep 2.5       # the die rolls for 2060 ms
     for spot in "${yard[@]}"; do read -r x y <<<"$spot" && click "$x" "$y"; done
 done

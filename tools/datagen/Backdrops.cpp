@@ -1,6 +1,7 @@
 #include <cmath>
 
 #include "Pictures.h"
+#include "SDL_Engine/WindowSize.h"
 #include "SeededRandom.h"
 #include "Shapes.h"
 
@@ -89,15 +90,15 @@ Canvas TunnelTexture() {
 }
 
 Canvas ResultsBackdrop() {
-    Canvas canvas(600, 600);
+    Canvas canvas(kWindowWidth, kWindowHeight);
     canvas.Fill([](float, float y) {
-        return VerticalGradient(Rgb(248, 250, 253), Rgb(212, 225, 245), y, 0, 600);
+        return VerticalGradient(Rgb(248, 250, 253), Rgb(212, 225, 245), y, 0, kWindowHeight);
     });
     SeededRandom random(7331);
     for (int i = 0; i < 14; ++i) {
-        float cx = random.Between(0, 600), cy = random.Between(80, 600);
+        float cx = random.Between(0, kWindowWidth), cy = random.Between(80, kWindowHeight);
         float r = random.Between(30, 110);
-        Mask soft = Mask::FromDistance(600, 600, [=](float x, float y) {
+        Mask soft = Mask::FromDistance(kWindowWidth, kWindowHeight, [=](float x, float y) {
             return Shapes::Circle(x, y, cx, cy, r) / 6.0f;  // wide soft edge
         });
         canvas.Paint(soft, WithAlpha(BoardColour(i % 4), random.Between(0.06f, 0.12f)));

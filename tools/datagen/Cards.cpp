@@ -1,6 +1,7 @@
 #include <cmath>
 
 #include "Pictures.h"
+#include "SDL_Engine/WindowSize.h"
 #include "SeededRandom.h"
 #include "Shapes.h"
 #include "TextRenderer.h"
@@ -51,7 +52,7 @@ const Colour Gold = Rgb(250, 205, 90), DeepGold = Rgb(200, 120, 30);
 void PaintStars(Canvas& canvas) {
     SeededRandom random(2026);
     for (int i = 0; i < 140; ++i) {
-        float sx = random.Between(0, 600), sy = random.Between(0, 600);
+        float sx = random.Between(0, kWindowWidth), sy = random.Between(0, kWindowHeight);
         float r = random.Between(0.4f, 1.3f);
         int left = static_cast<int>(sx) - 3, top = static_cast<int>(sy) - 3;
         Mask star = Mask::FromDistance(
@@ -62,10 +63,10 @@ void PaintStars(Canvas& canvas) {
 
 // A golden ring holding a V, with the four players' colours set into the ring.
 void PaintEmblem(Canvas& canvas) {
-    Mask ring = Mask::FromDistance(600, 600, [](float x, float y) {
+    Mask ring = Mask::FromDistance(kWindowWidth, kWindowHeight, [](float x, float y) {
         return std::fabs(Shapes::Circle(x, y, 300, 200, 72)) - 3.5f;
     });
-    Mask vee = Mask::FromDistance(600, 600, [](float x, float y) {
+    Mask vee = Mask::FromDistance(kWindowWidth, kWindowHeight, [](float x, float y) {
         return std::min(Shapes::Segment(x, y, 264, 168, 300, 240, 9),
                         Shapes::Segment(x, y, 336, 168, 300, 240, 9));
     });
@@ -75,7 +76,7 @@ void PaintEmblem(Canvas& canvas) {
     const float spots[4][2] = {{228, 200}, {300, 128}, {372, 200}, {300, 272}};
     for (int i = 0; i < 4; ++i) {
         auto dot = [&](float radius) {
-            return Mask::FromDistance(600, 600, [&](float x, float y) {
+            return Mask::FromDistance(kWindowWidth, kWindowHeight, [&](float x, float y) {
                 return Shapes::Circle(x, y, spots[i][0], spots[i][1], radius);
             });
         };
@@ -90,7 +91,7 @@ Canvas::Shader Ink(const Colour& colour) {
 }  // namespace
 
 Canvas StudioCard(const PictureFonts& fonts) {
-    Canvas canvas(600, 600);
+    Canvas canvas(kWindowWidth, kWindowHeight);
     canvas.Fill([](float x, float y) {
         float d = std::hypot(x - 300, y - 260) / 420.0f;
         return Mix(Rgb(48, 30, 92), Rgb(8, 6, 22), Clamp01(d));
@@ -106,7 +107,7 @@ Canvas StudioCard(const PictureFonts& fonts) {
 }
 
 Canvas LibraryCard(const PictureFonts& fonts) {
-    Canvas canvas(600, 600);
+    Canvas canvas(kWindowWidth, kWindowHeight);
     canvas.Fill([](float x, float y) {
         float d = std::hypot(x - 300, y - 280) / 480.0f;
         return Mix(Rgb(255, 255, 255), Rgb(196, 210, 232), Clamp01(d));
@@ -116,8 +117,9 @@ Canvas LibraryCard(const PictureFonts& fonts) {
     PaintTitle(canvas, caption.Render("made with"), 150, Ink(Rgb(90, 96, 120)), 0.0f);
     PaintTitle(canvas, huge.RenderSpaced("SDL", 6), 200,
                Gradient(Rgb(40, 90, 200), Rgb(16, 36, 110), 230, 340), 0.35f);
-    Mask rule = Mask::FromDistance(
-        600, 600, [](float x, float y) { return Shapes::Segment(x, y, 170, 378, 430, 378, 1.0f); });
+    Mask rule = Mask::FromDistance(kWindowWidth, kWindowHeight, [](float x, float y) {
+        return Shapes::Segment(x, y, 170, 378, 430, 378, 1.0f);
+    });
     canvas.Paint(rule, Rgb(16, 36, 110, 0.5f));
     PaintTitle(canvas, name.Render("Simple DirectMedia Layer"), 392, Ink(Rgb(30, 40, 80)), 0.0f);
     PaintTitle(canvas, note.Render("with SDL_image, SDL_mixer and SDL_ttf"), 440,

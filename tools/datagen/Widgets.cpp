@@ -3,6 +3,7 @@
 #include "Pictures.h"
 #include "Shapes.h"
 #include "TextRenderer.h"
+#include "game/Commands.h"
 
 namespace Pictures {
 
@@ -88,7 +89,7 @@ Canvas TextButton(const PictureFonts& fonts, const std::string& label, int w, in
 }
 
 Canvas ThrowButton() {
-    const int w = 30, h = 60;
+    const int w = kThrowButton.width, h = kThrowButton.height;
     Mask die = Mask::FromDistance(
         w, h, [](float x, float y) { return Shapes::RoundedBox(x, y, 6, 7, 24, 25, 4); });
     Mask pips(w, h);

@@ -13,31 +13,40 @@
 #include "Pictures.h"
 #include "SoundFiles.h"
 #include "Sounds.h"
+#include "game/Commands.h"
+#include "game/DataFiles.h"
 
 namespace {
+// Where a file the game reads from data/ goes under the output folder.
+std::string Output(const std::string& out, const char* file) {
+    const std::string name = file;
+    return out + name.substr(name.find('/'));
+}
+
 void WritePictures(const std::string& out, const PictureFonts& fonts) {
     using namespace Pictures;
-    const std::string gfx = out + "/gfx/";
-    ImageFiles::WritePng(TunnelTexture(), gfx + "background.png");
-    ImageFiles::WritePng(ResultsBackdrop(), gfx + "Background.png");
-    ImageFiles::WritePng(TextButton(fonts, "Main Menu", 150, 50), gfx + "MainMenu.png");
-    ImageFiles::WritePng(TextButton(fonts, "Start", 125, 50), gfx + "Start.png");
-    ImageFiles::WritePng(ThrowButton(), gfx + "ThrowDice.png");
-    ImageFiles::WritePng(CheckBox(), gfx + "ok.png");
-    ImageFiles::WritePng(DiceStrip(), gfx + "MyDice.png");
-    ImageFiles::WritePng(ConsolePanel(), gfx + "console.png");
-    const char* pieces[4] = {"GreenPiece.png", "RedPiece.png", "BluePiece.png", "YellowPiece.png"};
-    for (int i = 0; i < 4; ++i) ImageFiles::WritePng(Piece(i), gfx + pieces[i]);
-    ImageFiles::WritePng(Logo(fonts), gfx + "Tarvello.png");
-    ImageFiles::WriteJpeg(StudioCard(fonts), out + "/Velkor.jpg", 92);
-    ImageFiles::WriteJpeg(LibraryCard(fonts), out + "/SDL.jpg", 92);
+    ImageFiles::WritePng(TunnelTexture(), Output(out, DataFiles::kTunnelTexture));
+    ImageFiles::WritePng(ResultsBackdrop(), Output(out, DataFiles::kResultsBackdrop));
+    ImageFiles::WritePng(
+        TextButton(fonts, "Main Menu", kMainMenuButton.width, kMainMenuButton.height),
+        Output(out, kMainMenuButton.picture));
+    ImageFiles::WritePng(TextButton(fonts, "Start", kStartButton.width, kStartButton.height),
+                         Output(out, kStartButton.picture));
+    ImageFiles::WritePng(ThrowButton(), Output(out, DataFiles::kThrowButton));
+    ImageFiles::WritePng(CheckBox(), Output(out, DataFiles::kCheckBox));
+    ImageFiles::WritePng(DiceStrip(), Output(out, DataFiles::kDice));
+    ImageFiles::WritePng(ConsolePanel(), Output(out, DataFiles::kConsole));
+    for (int i = 0; i < 4; ++i) ImageFiles::WritePng(Piece(i), Output(out, DataFiles::kPieces[i]));
+    ImageFiles::WritePng(Logo(fonts), Output(out, DataFiles::kLogo));
+    ImageFiles::WriteJpeg(StudioCard(fonts), Output(out, DataFiles::kStudioCard), 92);
+    ImageFiles::WriteJpeg(LibraryCard(fonts), Output(out, DataFiles::kLibraryCard), 92);
 }
 
 void WriteSounds(const std::string& out) {
-    SoundFiles::WriteOgg(Sounds::MenuMusic(), out + "/music/BGM.ogg", 0.4f);
-    SoundFiles::WriteWav(Sounds::DiceRoll(), out + "/sfx/dice.wav");
-    SoundFiles::WriteWav(Sounds::SelectTick(), out + "/sfx/item_sel.wav");
-    SoundFiles::WriteWav(Sounds::ConfirmChime(), out + "/sfx/item_ok.wav");
+    SoundFiles::WriteOgg(Sounds::MenuMusic(), Output(out, DataFiles::kMenuMusic), 0.4f);
+    SoundFiles::WriteWav(Sounds::DiceRoll(), Output(out, DataFiles::kDiceSound));
+    SoundFiles::WriteWav(Sounds::SelectTick(), Output(out, DataFiles::kSelectSound));
+    SoundFiles::WriteWav(Sounds::ConfirmChime(), Output(out, DataFiles::kConfirmSound));
 }
 
 int WriteIcons(const std::string& out) {

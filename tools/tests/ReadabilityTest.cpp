@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "game/DataFiles.h"
 #include "support/SdlSession.h"
 
 namespace {
@@ -143,7 +144,7 @@ TEST(Pieces, EveryPairStaysApartUnderEachColourBlindnessAndInItsEmblemAlone) {
 // pixels in the text's box that no letter covers.
 TEST(Backdrop, EveryCountStandsOutAtLeastThreeToOneInItsSeatsCorner) {
     SdlSession sdl;
-    TTF_Font* font = TTF_OpenFont("data/fonts/Jester.ttf", 24);
+    TTF_Font* font = TTF_OpenFont(DataFiles::kTitleFont, 24);
     ASSERT_TRUE(font) << TTF_GetError();
     const std::vector<unsigned char> backdrop = ReadRgba(kData + "/gfx/background.png", 600);
     const Rgb seats[4] = {{0, 255, 64}, {255, 50, 50}, {0, 128, 255}, {255, 255, 0}};
