@@ -1,8 +1,8 @@
 # Finds the fonts the build copies into data/fonts and the generator draws its lettering with,
 # wherever the Debian release keeps them: Debian 12 has Liberation 2 in fonts-liberation2's own
 # folder, Debian 13 in fonts-liberation's. For each font NAME it sets TARVELLO_FONT_<NAME> to the
-# file, TARVELLO_FONT_<NAME>_PACKAGE to the package that holds it and TARVELLO_FONT_<NAME>_LICENCE
-# to its licence text in packaging/fonts; TARVELLO_FONT_LICENCES lists each licence text once.
+# file and TARVELLO_FONT_<NAME>_PACKAGE to the package that holds it; TARVELLO_FONT_LICENCES lists
+# the fonts' licence texts (in packaging/fonts), each once.
 # Every build installs its font licences from that list: the Linux install, the Debian package and
 # the Windows packages ship the same texts.
 # Also usable in script mode (cmake -P), which the build's tests do.
@@ -23,7 +23,6 @@ function(tarvello_find_font name file licence)
   set(licences ${TARVELLO_FONT_LICENCES} ${licence})
   list(REMOVE_DUPLICATES licences)
   set(TARVELLO_FONT_LICENCES ${licences} PARENT_SCOPE)
-  set(TARVELLO_FONT_${name}_LICENCE ${licence} PARENT_SCOPE)
   set(candidates ${ARGN})
   set(packages "")
   while(candidates)
