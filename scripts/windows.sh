@@ -67,7 +67,8 @@ echo "libraries in $prefix"
 [ "${1:-}" = "--libraries" ] && exit 0
 
 step "data generator (native)"
-cmake -S . -B "$out/native" -DCMAKE_BUILD_TYPE=Release -DTARVELLO_BENCHMARKS=OFF >/dev/null
+cmake -S . -B "$out/native" -DCMAKE_BUILD_TYPE=Release -DTARVELLO_BENCHMARKS=OFF \
+    -DTARVELLO_TOOLS_ONLY=ON >/dev/null
 cmake --build "$out/native" --target tarvello_data -j"$jobs"
 
 step "game (Windows)"
@@ -80,6 +81,23 @@ cmake -S . -B "$out/game" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/MinGW64.cmake" \
     -DCMAKE_BUILD_TYPE=Release -DTARVELLO_WERROR=ON -DTARVELLO_BENCHMARKS=OFF \
     -DCMAKE_FIND_ROOT_PATH="$prefix" -DPKG_CONFIG_EXECUTABLE="$prefix/bin/pkg-config-static" \
     -DTARVELLO_DATAGEN_EXPORT="$out/native/DatagenExport.cmake" \
+    -DTARVELLO_LIBRARY_LICENCES="$prefix/licences" \
     -DCMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE=PRE_TEST >/dev/null
 cmake --build "$out/game" -j"$jobs"
-bash scripts/windows/package.sh "$out/game" "$out/native/data" "$prefix/licences" "$version" "$out"
+
+step "zip and installer"
+# Each install, CPack's too, strips and checks the program and the data (InstallChecks.cmake.in).
+pack=$out/game/packages
+rm -rf "$pack"
+(cd "$out/game" && cpack -B "$pack")
+packed=(Tarvello-"$version"-windows-x64.zip Tarvello-"$version"-setup.exe)
+# Packed again, the same tree gives the same bytes.
+(cd "$out/game" && cpack -B "$pack/again" >/dev/null)
+for file in "${packed[@]}"; do
+    cmp "$pack/$file" "$pack/again/$file" || { echo "$file differs when packed again" >&2; exit 1; }
+    cp "$pack/$file" "$out/"
+done
+# The folder the tests play and compare the installed files with: what the packages hold.
+rm -rf "$out/stage"
+cmake --install "$out/game" --prefix "$out/stage/Tarvello-$version" >/dev/null
+(cd "$out" && ls "${packed[@]}")

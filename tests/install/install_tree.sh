@@ -25,7 +25,9 @@ for file in share/applications/tarvello.desktop share/man/man6/tarvello.6 \
     share/doc/tarvello/README.md share/doc/tarvello/LICENSE; do
     [ -s "$tree/$file" ] || fail "$file is missing or empty"
 done
-ls "$tree"/share/doc/tarvello/fonts/*.copyright >/dev/null 2>&1 || fail "no font licences"
+# Exactly the font licences the tree holds, as they are there.
+diff -r -x README.md "$(dirname "$0")/../../packaging/fonts" "$tree/share/doc/tarvello/fonts" ||
+    fail "the installed font licences differ from packaging/fonts"
 metainfo=$(ls "$tree"/share/metainfo/*.metainfo.xml 2>/dev/null)
 [ -n "$metainfo" ] || fail "no metainfo"
 

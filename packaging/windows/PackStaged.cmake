@@ -1,0 +1,38 @@
+# Run by CPack on each package's staged folder before packing it: every file and folder gets the
+# same time, and the installer the sorted lists of what it installs and what it removes, so that
+# two packs of one tree are the same bytes.
+include(${CMAKE_CURRENT_LIST_DIR}/SourceDateEpoch.cmake)
+tarvello_source_date_epoch(epoch "${CPACK_TARVELLO_SOURCE_DIR}" "${CPACK_TARVELLO_GIT}")
+set(stage "${CPACK_TEMPORARY_DIRECTORY}")
+file(GLOB_RECURSE files RELATIVE "${stage}" "${stage}/*")
+if(NOT files)
+  message(FATAL_ERROR "Nothing was staged in ${stage}")
+endif()
+file(GLOB_RECURSE entries RELATIVE "${stage}" LIST_DIRECTORIES true "${stage}/*")
+set(folders ${entries})
+list(REMOVE_ITEM folders ${files})
+execute_process(COMMAND touch -h -d @${epoch} . ${entries} WORKING_DIRECTORY "${stage}"
+                RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "The times of the files in ${stage} could not be set")
+endif()
+
+if(CPACK_GENERATOR STREQUAL "NSIS")
+  # NSIS.template.in takes these; the uninstaller removes exactly what was installed.
+  set(TARVELLO_NSIS_INSTALL "")
+  set(TARVELLO_NSIS_UNINSTALL "")
+  foreach(folder IN LISTS folders)
+    string(REPLACE "/" "\\" name "${folder}")
+    string(APPEND TARVELLO_NSIS_INSTALL "  CreateDirectory \"$INSTDIR\\${name}\"\n")
+  endforeach()
+  foreach(file IN LISTS files)
+    string(REPLACE "/" "\\" name "${file}")
+    string(APPEND TARVELLO_NSIS_INSTALL "  File \"/oname=${name}\" \"${stage}/${file}\"\n")
+    string(APPEND TARVELLO_NSIS_UNINSTALL "  Delete \"$INSTDIR\\${name}\"\n")
+  endforeach()
+  list(REVERSE folders)
+  foreach(folder IN LISTS folders)
+    string(REPLACE "/" "\\" name "${folder}")
+    string(APPEND TARVELLO_NSIS_UNINSTALL "  RMDir \"$INSTDIR\\${name}\"\n")
+  endforeach()
+endif()
