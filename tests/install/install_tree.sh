@@ -12,10 +12,12 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
-DESTDIR="$work/root" cmake --install "$build" --prefix /usr >"$work/install.log" ||
+# A prefix no build is configured with, so that a path fixed at configure time shows.
+prefix=/opt/tarvello-check
+DESTDIR="$work/root" cmake --install "$build" --prefix "$prefix" >"$work/install.log" ||
     { cat "$work/install.log"; fail "cmake --install failed"; }
 # Moved away from the prefix it was installed for, the tree must still work.
-mv "$work/root/usr" "$work/moved"
+mv "$work/root$prefix" "$work/moved"
 tree=$work/moved
 
 for program in games/tarvello lib/games/tarvello/tarvello; do
@@ -25,6 +27,12 @@ for file in share/applications/tarvello.desktop share/man/man6/tarvello.6 \
     share/doc/tarvello/README.md share/doc/tarvello/LICENSE; do
     [ -s "$tree/$file" ] || fail "$file is missing or empty"
 done
+# The man page names the installed folders under the prefix of the install.
+page=$tree/share/man/man6/tarvello.6
+if ! grep -qx "\.I $prefix/share/games/tarvello/data" "$page" ||
+    grep '^\.I /' "$page" | grep -qv "^\.I $prefix/"; then
+    fail "the man page does not name the folders under $prefix: $(grep '^\.I /' "$page")"
+fi
 ls "$tree"/share/doc/tarvello/fonts/*.copyright >/dev/null 2>&1 || fail "no font licences"
 metainfo=$(ls "$tree"/share/metainfo/*.metainfo.xml 2>/dev/null)
 [ -n "$metainfo" ] || fail "no metainfo"
