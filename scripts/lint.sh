@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # The maintainer checks: every C++ file formatted as .clang-format says, cppcheck with the checks
 # and suppressions kept beside this script, shellcheck over every shell script (with
-# .shellcheckrc at the root), and the version in debian/changelog and the README the same as
-# CMakeLists.txt's.
+# .shellcheckrc at the root), the version in debian/changelog and the README the same as
+# CMakeLists.txt's, and the includes pointing down the floors (engine, game, screens).
 # Every check runs and prints what it finds. A tool's findings fail the lint only when the tool
 # is the version pinned below, Debian 12's, as CI has it: other releases' tools bring opinions
-# of their own, which are reported. A changelog out of step fails the lint whatever the tools.
+# of their own, which are reported. A changelog out of step or an include pointing up fails the
+# lint whatever the tools.
 # Usage: lint.sh [--gate | --report]
 #   --gate    fails on any finding, and when a tool is not its pinned version (CI)
 #   --report  prints the findings and never fails on them (the rounds on other releases)
@@ -63,6 +64,47 @@ version_check() {
     return "$status"
 }
 
+# The floors' arrows point down, as the build's include folders enforce: a file under src/<floor>
+# includes its own floor's headers and those of the floors below it (the engine and the platform
+# functions, then the game, then the screens and the entry point); the data generator only the
+# headers the build gives it; and no include climbs out of its folder with "../".
+# The game's headers the build gives the data generator, as CMakeLists.txt lists them.
+generator_headers() {
+    sed -n '/^tarvello_floor_headers(tarvello_generator_headers/,/)/p' CMakeLists.txt |
+        grep -oE '[A-Za-z_]+/[A-Za-z_]+\.h' | tr '\n' ' '
+}
+arrow_check() {
+    # shellcheck disable=SC2016 # the $ are awk's
+    files 'src/*.cpp' 'src/*.h' 'tools/*.cpp' 'tools/*.h' 'tests/*.cpp' 'tests/*.h' \
+        'bench/*.cpp' 'bench/*.h' | xargs -0 awk -v given="$(generator_headers)" '
+        BEGIN { rank["SDL_Engine"] = 1; rank["platform"] = 1; rank["game"] = 2; rank["screens"] = 3 }
+        match($0, /^[ \t]*#[ \t]*include[ \t]*[<"][^>"]*/) {
+            name = substr($0, RSTART, RLENGTH)
+            sub(/^[^<"]*[<"]/, "", name)
+            file = FILENAME
+            sub(/^\.\//, "", file)
+            floor = ""
+            if (name ~ /\//) { floor = name; sub(/\/.*/, "", floor) }
+            wrong = ""
+            if (name ~ /(^|\/)\.\.\//) {
+                wrong = "climbs out of its folder"
+            } else if (file ~ /^src\/.*\//) {
+                own = file
+                sub(/^src\//, "", own)
+                sub(/\/.*/, "", own)
+                if ((floor in rank) && (own in rank) && rank[floor] > rank[own])
+                    wrong = "points up from " own " to " floor
+            } else if (file ~ /^tools\// && (floor in rank) && !index(" " given " ", " " name " ")) {
+                wrong = "is not one the build gives the data generator"
+            }
+            if (wrong != "") {
+                printf "%s:%d: #include %s %s\n", file, FNR, name, wrong
+                failed = 1
+            }
+        }
+        END { exit failed }'
+}
+
 # A tool's version as its --version gives it: the first number with a dot.
 tool_version() {
     "$1" --version | awk '!v && match($0, /[0-9]+(\.[0-9]+)+/) { v = substr($0, RSTART, RLENGTH) }
@@ -96,6 +138,7 @@ run_check clang-format "$pinned_clang_format" format_check
 run_check cppcheck "$pinned_cppcheck" cppcheck_check
 run_check shellcheck "$pinned_shellcheck" shell_check
 version_check || failing+=("the version check")
+arrow_check || failing+=("the arrow check")
 
 if [ "$mode" = --report ]; then
     reported+=("${failing[@]}")
@@ -107,5 +150,5 @@ if [ ${#failing[@]} -gt 0 ]; then
 elif [ ${#reported[@]} -gt 0 ]; then
     echo "lint: findings reported, not failed: $(joined "${reported[@]}")"
 else
-    echo "lint: clang-format, cppcheck, shellcheck and the version check found nothing"
+    echo "lint: clang-format, cppcheck, shellcheck, the version and the arrow checks found nothing"
 fi

@@ -12,10 +12,12 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
-DESTDIR="$work/root" cmake --install "$build" --prefix /usr >"$work/install.log" ||
+# A prefix no build is configured with, so that a path fixed at configure time shows.
+prefix=/opt/tarvello-check
+DESTDIR="$work/root" cmake --install "$build" --prefix "$prefix" >"$work/install.log" ||
     { cat "$work/install.log"; fail "cmake --install failed"; }
 # Moved away from the prefix it was installed for, the tree must still work.
-mv "$work/root/usr" "$work/moved"
+mv "$work/root$prefix" "$work/moved"
 tree=$work/moved
 
 for program in games/tarvello lib/games/tarvello/tarvello; do
@@ -28,6 +30,12 @@ done
 # Exactly the font licences the tree holds, as they are there.
 diff -r -x README.md "$(dirname "$0")/../../packaging/fonts" "$tree/share/doc/tarvello/fonts" ||
     fail "the installed font licences differ from packaging/fonts"
+# The man page names the installed folders under the prefix of the install.
+page=$tree/share/man/man6/tarvello.6
+if ! grep -qx "\.I $prefix/share/games/tarvello/data" "$page" ||
+    grep '^\.I /' "$page" | grep -qv "^\.I $prefix/"; then
+    fail "the man page does not name the folders under $prefix: $(grep '^\.I /' "$page")"
+fi
 metainfo=$(ls "$tree"/share/metainfo/*.metainfo.xml 2>/dev/null)
 [ -n "$metainfo" ] || fail "no metainfo"
 

@@ -1,5 +1,5 @@
-#include "../../src/game/SeatColours.h"
 #include "Pictures.h"
+#include "game/SeatColours.h"
 
 namespace Pictures {
 
