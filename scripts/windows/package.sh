@@ -15,7 +15,8 @@ host=x86_64-w64-mingw32
 name=Tarvello-$version
 stage=$out/stage/$name
 
-fail() { echo "package: $*" >&2; exit 1; }
+# shellcheck source=../lib.sh
+. "$repo/scripts/lib.sh"  # fail
 
 # The data is made by the same generator as on Linux, so it must be the same bytes.
 diff -r "$native_data" "$build/data" >/dev/null || fail "data differs from the native build's"
