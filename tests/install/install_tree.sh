@@ -6,11 +6,12 @@
 # Usage: install_tree.sh <build-dir> <data-generator>
 # Not set -e: each check ends the test through fail, which says what went wrong.
 set -u
+# shellcheck source=../../scripts/lib.sh
+. "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib.sh"
 build=$1
 generator=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-fail() { echo "FAIL: $*"; exit 1; }
 
 DESTDIR="$work/root" cmake --install "$build" --prefix /usr >"$work/install.log" ||
     { cat "$work/install.log"; fail "cmake --install failed"; }
@@ -58,7 +59,7 @@ for option in "--help:^Usage: tarvello" "--version:^tarvello [0-9]+\.[0-9]+\.[0-
         fail "tarvello ${option%%:*} failed"
     grep -Eq "${option#*:}" <<<"$output" || fail "tarvello ${option%%:*} printed: $output"
 done
-"$tree/games/tarvello" --help | grep -q "$tree/share/games/tarvello/data" ||
+"$tree/games/tarvello" --help | grep -qF "$tree/share/games/tarvello/data" ||
     fail "--help does not name the data folder"
 
 # From an empty folder, the launcher runs the game in its data folder until SIGTERM.
