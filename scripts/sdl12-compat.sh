@@ -58,7 +58,7 @@ mkdir -p "$pcdir"
 # Usage: pc_with <file> <variable=value>...
 pc_with() {
   local line setting
-  while IFS= read -r line; do
+  while IFS= read -r line || [ -n "$line" ]; do
     for setting in "${@:2}"; do
       [[ $line == "${setting%%=*}="* ]] && line=$setting
     done

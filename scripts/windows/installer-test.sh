@@ -39,11 +39,12 @@ log "the game from its shortcut"
 (cd "$(winepath -u "$workdir")" && exec wine "$target") &
 game=$!
 game_log=$folder/stdout.txt
-wait_for_window 30 '^Tarvello$' >/dev/null || fail "no window titled Tarvello"
+wait_for_window 60 '^Tarvello$' >/dev/null || fail "no window titled Tarvello"
 # The intro takes keys once it runs, and the menu once the intro has given way to it.
-wait_for_line -p "$game" 30 "$game_log" "PushState(11cIntroState)" || fail "the intro never ran"
+wait_for_line -p "$game" 60 "$game_log" "PushState(11cIntroState)" ||
+    fail "the intro never ran"
 xdotool key Escape
-wait_for_line -p "$game" 30 "$game_log" "ChangeState(8MainMenu)" ||
+wait_for_line -p "$game" 60 "$game_log" "ChangeState(8MainMenu)" ||
     fail "Escape did not end the intro"
 xdotool key --delay 100 Down Down Return  # "Exit"
 wait_until 30 ended "$game" || fail "the game did not end on Exit"

@@ -25,7 +25,7 @@ ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0" \
 game_pid=$!
 # The first screen is pushed once SDL runs, and SDL turns SIGTERM into closing the window, which
 # the main loop takes as its first event whenever it comes.
-wait_for_line -p "$game_pid" 10 "$work/game.log" "PushState" ||
+wait_for_line -p "$game_pid" 30 "$work/game.log" "PushState" ||
     { cat "$work/game.log"; fail "the first screen never ran"; }
 kill -TERM "$game_pid"
 wait "$game_pid"

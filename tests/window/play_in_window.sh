@@ -54,14 +54,14 @@ xdotool mousemove $((wx + 590)) $((wy + 590))
 
 key() { xdotool key --delay 50 "$@"; }
 click() { xdotool mousemove $((wx + $1)) $((wy + $2)) mousedown 1 mouseup 1; }
-# Waits (at most 30 s) until the command succeeds.
+# Waits (at most 90 s: Wine on a loaded machine is slow) until the command succeeds.
 wait_for() {
     local what=$1; shift
-    wait_until 30 "$@" || fail "waited in vain for $what"
+    wait_until 90 "$@" || fail "waited in vain for $what"
 }
 # Waits until the log has gained the given count of lines holding the text.
 wait_log() {
-    wait_for_line -p "$game_pid" 30 "$game_log" "$@" || fail "waited in vain for log line $1"
+    wait_for_line -p "$game_pid" 90 "$game_log" "$@" || fail "waited in vain for log line $1"
 }
 shot() { import -window "$window" "$shots/$1.png"; }
 # "r g b" of a pixel of a picture.
