@@ -19,18 +19,18 @@ root="$PWD/build-$suite/root"
 # Written when a prepared system is complete; taken away when a round starts to use it.
 prepared="$PWD/build-$suite/prepared"
 
-# Whatever is mounted under the root, deepest first. Mount points are compared as strings.
+# Whatever is mounted under the root, deepest first. Mount points are compared as strings (awk
+# reads the root from its environment: -v would take backslashes in it for escapes), and listed
+# unescaped, one a line, so that a space in a path stays in it.
 unmount_all() {
-  local mounts
-  mounts="$(findmnt -rn -o TARGET | awk -v root="$root/" 'index($0, root) == 1' | sort -r || true)"
-  for mount in $mounts; do as_root umount "$mount" || as_root umount -l "$mount"; done
+  local mounts mount
+  mapfile -t mounts < <(findmnt -ln -o TARGET |
+    under="$root/" awk 'index($0, ENVIRON["under"]) == 1' | sort -r)
+  for mount in "${mounts[@]}"; do as_root umount "$mount" || as_root umount -l "$mount"; done
 }
 trap unmount_all EXIT
 
-command -v debootstrap >/dev/null || {
-  as_root apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -qq debootstrap
-}
+install_packages debootstrap
 # A release newer than this machine's debootstrap knows is made with the script of Debian's
 # unstable release, which testing shares.
 debootstrap_script() {

@@ -29,24 +29,12 @@ fi
 
 # SDL 1.2 comes either classic or as sdl12-compat: whichever is installed will do, and the other
 # is never asked for (installing it would swap the implementation).
-sdl_alternative() {
-  case "$1" in
-    libsdl1.2-dev) echo libsdl1.2-compat-dev ;;
-    libsdl1.2debian) echo libsdl1.2-compat ;;
-  esac
-}
-
-missing=()
-installed() {
-  dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"
-}
+wanted=()
 for package in "${packages[@]}"; do
-  alternative="$(sdl_alternative "$package")"
-  installed "$package" || { [ -n "$alternative" ] && installed "$alternative"; } \
-    || missing+=("$package")
+  case "$package" in
+    libsdl1.2-dev) package_installed libsdl1.2-compat-dev && continue ;;
+    libsdl1.2debian) package_installed libsdl1.2-compat && continue ;;
+  esac
+  wanted+=("$package")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
-echo "Installing: ${missing[*]}"
-as_root apt-get update -qq
-DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -qq "${missing[@]}"
+install_packages "${wanted[@]}"

@@ -6,6 +6,66 @@
 # The root of the source tree this file belongs to.
 tarvello_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
+# Says what went wrong, under the script's name, and ends the script with status 1. A script
+# that must tidy up (a game or a server still running, a temporary folder) does it in its EXIT
+# trap, which this exit runs. Called inside $(...) or a pipeline it ends only that subshell.
+fail() {
+    echo "${0##*/}: FAIL: $*" >&2
+    exit 1
+}
+
+# Tries a command every 0.1 s until it succeeds, for at most the given seconds; returns 1 when it
+# never did. A bounded wait for what a step needs, never a pause of a guessed length.
+# Usage: wait_until <seconds> <command...>
+wait_until() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
+}
+
+# Whether a file holds at least <count> (1) lines with the text, a fixed string, never a pattern.
+# Usage: has_line <file> <text> [count]
+has_line() {
+    local found
+    found=$(grep -cF -- "$2" "$1" 2>/dev/null) || true
+    [ "${found:-0}" -ge "${3:-1}" ]
+}
+# Waits for such lines, as a game prints its state changes into its log; with -p, gives up as
+# soon as that process has ended. Returns 1 when the lines did not come.
+# Usage: wait_for_line [-p pid] <seconds> <file> <text> [count]
+wait_for_line() {
+    local pid=""
+    if [ "$1" = -p ]; then
+        pid=$2
+        shift 2
+    fi
+    local seconds=$1
+    shift
+    wait_until "$seconds" line_or_ended "$pid" "$@"
+    has_line "$@"
+}
+line_or_ended() {
+    local pid=$1
+    shift
+    has_line "$@" || { [ -n "$pid" ] && ! kill -0 "$pid" 2>/dev/null; }
+}
+
+# Waits for a window whose name matches the pattern (xdotool's, an extended regular expression)
+# on $DISPLAY, and prints its id. Returns 1 when none came within the seconds.
+# Usage: wait_for_window <seconds> <pattern>
+wait_for_window() {
+    local deadline=$((SECONDS + $1)) window
+    while :; do
+        window=$(xdotool search --name "$2" 2>/dev/null | head -1)
+        [ -n "$window" ] && echo "$window" && return 0
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
+}
+
 # Runs a command as root: through sudo unless this already is root.
 as_root() {
     if [ "$(id -u)" -ne 0 ]; then
@@ -14,6 +74,36 @@ as_root() {
         "$@"
     fi
 }
+
+# Whether a Debian package is installed.
+package_installed() {
+    case $(dpkg-query -W -f='${Status}\n' "$1" 2>/dev/null) in
+        *"install ok installed"*) return 0 ;;
+        *) return 1 ;;
+    esac
+}
+# Installs those of the Debian packages that are not installed yet, with one apt-get update
+# first: one for this script and the scripts it starts (TARVELLO_APT_UPDATED tells them).
+# Usage: install_packages <package>...
+install_packages() {
+    local missing=() package
+    for package in "$@"; do
+        package_installed "$package" || missing+=("$package")
+    done
+    [ ${#missing[@]} -gt 0 ] || return 0
+    echo "Installing: ${missing[*]}"
+    if [ -z "${TARVELLO_APT_UPDATED:-}" ]; then
+        as_root apt-get update -qq
+        export TARVELLO_APT_UPDATED=1
+    fi
+    # sudo passes no environment on: the setting goes through env.
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
+}
+
+# The release tarballs the Windows build takes from TARVELLO_WIN_SOURCES (Debian has no source
+# packages of these versions); scripts/windows/build-deps.sh checks their sums.
+# shellcheck disable=SC2034 # read by the scripts that source this file
+windows_tarballs=(SDL_image-1.2.12.tar.gz SDL_ttf-2.0.11.tar.gz)
 
 # Announces a step of a long script, with the time it starts.
 step() { echo "== $1 ($(date +%T))"; }
@@ -54,11 +144,7 @@ start_xvfb() {
     rm -f "$file"
     Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$file" >/dev/null 2>&1 &
     xvfb_pid=$!
-    for _ in $(seq 100); do
-        [ -s "$file" ] && break
-        sleep 0.1
-    done
-    [ -s "$file" ] || { echo "Xvfb did not start" >&2; return 1; }
+    wait_until 10 test -s "$file" || { echo "Xvfb did not start" >&2; return 1; }
     DISPLAY=:$(head -1 "$file")
     export DISPLAY
 }

@@ -5,6 +5,8 @@
 # the installed game played from an empty folder until SIGTERM.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# shellcheck source=lib.sh
+. scripts/lib.sh
 jobs="$(nproc)"
 # shellcheck source=/dev/null
 echo "== $(. /etc/os-release && echo "$PRETTY_NAME"), SDL $(pkg-config --modversion sdl 2>/dev/null || echo '(not yet installed)')"
@@ -20,6 +22,6 @@ DEBIAN_FRONTEND=noninteractive apt-get install -y -qq ./build-deb/tarvello_*.deb
   ./build-deb/tarvello-data_*.deb
 # Every link of the data package must lead to a file this release has.
 for font in /usr/share/games/tarvello/data/fonts/*.ttf; do
-  [ -e "$font" ] || { echo "$font leads nowhere: $(readlink "$font")" >&2; exit 1; }
+  [ -e "$font" ] || fail "$font leads nowhere: $(readlink "$font")"
 done
 bash tests/install/play_installed.sh /usr/games/tarvello

@@ -53,13 +53,24 @@ fi
 # their own includes of SDL's headers find the compat ones.
 pcdir="$build/pkgconfig"
 mkdir -p "$pcdir"
-sed -e "s|^prefix=.*|prefix=$root/usr|" -e "s|^libdir=.*|libdir=$libdir|" \
-  -e "s|^includedir=.*|includedir=$root/usr/include|" \
-  "$libdir/pkgconfig/sdl12_compat.pc" >"$pcdir/sdl.pc"
+# A .pc file with some of its variables set anew, the values taken as they are (paths may hold
+# what sed would read as its own).
+# Usage: pc_with <file> <variable=value>...
+pc_with() {
+  local line setting
+  while IFS= read -r line || [ -n "$line" ]; do
+    for setting in "${@:2}"; do
+      [[ $line == "${setting%%=*}="* ]] && line=$setting
+    done
+    printf '%s\n' "$line"
+  done <"$1"
+}
+pc_with "$libdir/pkgconfig/sdl12_compat.pc" "prefix=$root/usr" "libdir=$libdir" \
+  "includedir=$root/usr/include" >"$pcdir/sdl.pc"
 for addon in SDL_image SDL_mixer SDL_ttf; do
   system_pc="$(pkg-config --variable=pcfiledir "$addon")/$addon.pc"
   cp "$(pkg-config --variable=includedir "$addon")/SDL/$addon.h" "$root/usr/include/SDL/"
-  sed -e "s|^includedir=.*|includedir=$root/usr/include|" "$system_pc" >"$pcdir/$addon.pc"
+  pc_with "$system_pc" "includedir=$root/usr/include" >"$pcdir/$addon.pc"
 done
 export PKG_CONFIG_PATH="$pcdir"
 export LD_LIBRARY_PATH="$libdir${LD_LIBRARY_PATH:+:$LD_LIBRARY_PATH}"
@@ -72,7 +83,7 @@ cmake --build "$build" -j"$jobs"
 # The test program must really run on the unpacked compat library.
 for program in "$build/tests/tarvello_tests" "$build/tarvello"; do
   libraries="$(ldd "$program")"
-  if ! grep -q "libSDL-1.2.so.0 => $libdir/" <<<"$libraries"; then
+  if ! grep -qF "libSDL-1.2.so.0 => $libdir/" <<<"$libraries"; then
     echo "$program does not load sdl12-compat:" >&2
     grep -i sdl <<<"$libraries" >&2
     exit 1

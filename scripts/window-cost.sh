@@ -72,12 +72,8 @@ round() {
     start_xvfb "$work"
     (cd "$build" && SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy exec ./tarvello >"$work/out" 2>&1) &
     gpid=$!
-    local win=""
-    for _ in $(seq 100); do
-        win=$(xdotool search --name '^Tarvello$' 2>/dev/null | head -1) || true
-        [ -n "$win" ] && break; sleep 0.1
-    done
-    [ -n "$win" ] || { echo "no Tarvello window"; stop; return 1; }
+    local win
+    win=$(wait_for_window 10 '^Tarvello$') || { echo "no Tarvello window"; stop; return 1; }
     read -r wx wy < <(window_position "$win")
     park; sleep 0.5
     local s0=$secs; secs=${INTRO_SECS:-3}; measure intro "$1"; secs=$s0

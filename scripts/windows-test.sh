@@ -3,7 +3,8 @@
 # CTest, the game in a real window through every screen, a start with a data file missing, and
 # the installer's silent install, a game started from its shortcut, and its silent uninstall.
 # TARVELLO_SIM_GAMES (default 20) sets how many whole games the suite simulates under Wine.
-# The test groups' failures are counted (fail), so that every group runs; the rest stops at once.
+# The test groups' failures are counted (group_failed), so that every group runs; the rest stops
+# at once.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # shellcheck source=lib.sh
@@ -17,7 +18,7 @@ export WINEPREFIX=$out/wine WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="msco
 export SDL_AUDIODRIVER=dummy  # Xvfb has no sound card: without this the game ends with status 6
 
 failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+group_failed() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 rm -rf "$work"
 mkdir -p "$work"
@@ -41,28 +42,28 @@ wine --version
 step "test suite"
 # The pictures are compared with the golden ones within their tolerance, as on Linux.
 (cd "$out/game" && TARVELLO_SIM_GAMES=${TARVELLO_SIM_GAMES:-20} \
-    ctest --output-on-failure -j"$(nproc)" --timeout 900) || fail "test suite"
+    ctest --output-on-failure -j"$(nproc)" --timeout 900) || group_failed "test suite"
 
 step "every screen in a window"
 cp -r "$stage" "$work/window"
 # Without the switch to full screen and back, which Wine in Xvfb does not always come back from.
 TARVELLO_RUNNER=wine TARVELLO_VIDEODRIVER=windib TARVELLO_LOG="$work/window/stdout.txt" \
     TARVELLO_FULLSCREEN=0 bash tests/window/play_in_window.sh "$work/window/tarvello.exe" "$work/window" ||
-    fail "window test"
-grep -q "ChangeState" "$work/window/stdout.txt" || fail "no screen changes in stdout.txt"
+    group_failed "window test"
+grep -q "ChangeState" "$work/window/stdout.txt" || group_failed "no screen changes in stdout.txt"
 
 step "missing data file"
 cp -r "$stage" "$work/missing"
 rm "$work/missing/data/SDL.jpg"
 status=0
 (cd "$work/missing" && wine tarvello.exe) || status=$?
-[ "$status" = 3 ] || fail "missing data: exit status $status, not 3"
+[ "$status" = 3 ] || group_failed "missing data: exit status $status, not 3"
 grep -qF "SDL_Exception::Couldn't open data/SDL.jpg" "$work/missing/stdout.txt" ||
-    fail "missing data: no SDL_Exception line in stdout.txt"
+    group_failed "missing data: no SDL_Exception line in stdout.txt"
 
 step "installer"
 bash scripts/windows/installer-test.sh "$out/Tarvello-$version-setup.exe" "$version" "$stage" ||
-    fail "installer"
+    group_failed "installer"
 
 [ "$failures" = 0 ] || { echo "$failures Windows test groups failed"; exit 1; }
 echo "Windows tests passed"

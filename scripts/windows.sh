@@ -15,18 +15,9 @@ version=$(project_version)
 jobs=$(nproc)
 
 step "packages"
+# The Windows tools first: install-deps.sh then adds the test tools without a second apt-get update.
+install_packages mingw-w64 wine wine64 nsis zip dpkg-dev googletest python3
 bash scripts/install-deps.sh --test
-packages=(mingw-w64 wine wine64 nsis zip dpkg-dev googletest python3 xvfb xauth xdotool imagemagick)
-missing=()
-for package in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
-        missing+=("$package")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    as_root apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -qq "${missing[@]}"
-fi
 
 step "sources"
 sources=$out/sources
@@ -37,18 +28,30 @@ for package in "${debian_packages[@]}"; do
     compgen -G "$sources/${package}_*.dsc" >/dev/null || fetch+=("$package")
 done
 if [ ${#fetch[@]} -gt 0 ]; then
-    # Debian's source packages, from a list of its own so other apt users see no change.
-    list=/etc/apt/sources.list.d/tarvello-deb-src.sources
-    if [ ! -e "$list" ]; then
-        printf '%s\n' "Types: deb-src" "URIs: http://deb.debian.org/debian" "Suites: bookworm" \
-            "Components: main" "Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg" |
-            as_root tee "$list" >/dev/null
-        as_root apt-get update -qq
-    fi
-    (cd "$sources" && apt-get source --download-only -qq -o APT::Sandbox::User=root "${fetch[@]}")
+    # Debian's source packages, through an apt configuration of our own under build-windows/apt:
+    # its own list of sources, package lists and cache, so that the machine's apt sees no change.
+    apt_dir=$out/apt
+    mkdir -p "$apt_dir/lists/partial" "$apt_dir/cache/archives/partial" "$apt_dir/sources.list.d"
+    echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg]" \
+        "http://deb.debian.org/debian bookworm main" >"$apt_dir/sources.list"
+    # Downloads run as this user, whom the folders belong to, not as apt's own sandbox user.
+    {
+        echo "Dir::State \"$apt_dir\";"
+        echo "Dir::State::lists \"$apt_dir/lists\";"
+        echo "Dir::Cache \"$apt_dir/cache\";"
+        echo "Dir::Etc::SourceList \"$apt_dir/sources.list\";"
+        echo "Dir::Etc::SourceParts \"$apt_dir/sources.list.d\";"
+        echo 'APT::Sandbox::User "root";'
+    } >"$apt_dir/apt.conf"
+    export APT_CONFIG=$apt_dir/apt.conf
+    apt-get update -qq
+    (cd "$sources" && apt-get source --download-only -qq "${fetch[@]}")
+    unset APT_CONFIG
 fi
-: "${TARVELLO_WIN_SOURCES:?name the folder holding SDL_image-1.2.12.tar.gz and SDL_ttf-2.0.11.tar.gz}"
-for tarball in SDL_image-1.2.12.tar.gz SDL_ttf-2.0.11.tar.gz; do
+[ -n "${TARVELLO_WIN_SOURCES:-}" ] ||
+    fail "set TARVELLO_WIN_SOURCES to the folder holding ${windows_tarballs[*]}"
+for tarball in "${windows_tarballs[@]}"; do
+    [ -f "$TARVELLO_WIN_SOURCES/$tarball" ] || fail "no $tarball in $TARVELLO_WIN_SOURCES"
     cp "$TARVELLO_WIN_SOURCES/$tarball" "$sources/"
 done
 

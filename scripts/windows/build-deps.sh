@@ -10,6 +10,11 @@ prefix=$(realpath -m "$3")
 repo=$(cd "$(dirname "$0")/../.." && pwd)
 # shellcheck source=../lib.sh
 . "$repo/scripts/lib.sh"
+# Configure scripts and libtool split CFLAGS, LDFLAGS and their own paths at spaces.
+for folder in "$work" "$prefix"; do
+    [[ $folder != *[[:space:]]* ]] ||
+        fail "the libraries cannot be built in a folder whose path holds a space: $folder"
+done
 host=x86_64-w64-mingw32
 jobs=$(nproc)
 

@@ -10,9 +10,12 @@ setup=$1
 version=$2
 stage=$3
 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tarvello'
+# shellcheck source=../lib.sh
+. "$(dirname "${BASH_SOURCE[0]}")/../lib.sh"
 
-fail() { echo "FAIL: $*"; exit 1; }
 log() { echo "-- $*"; }
+ended() { ! kill -0 "$1" 2>/dev/null; }
+absent() { [ ! -e "$1" ]; }
 windows_folder() { winepath -u "$(wine cmd /c echo "%$1%" | tr -d '\r')\\$2" | sed 's|/$||'; }
 
 log "silent install"
@@ -35,29 +38,25 @@ log "the game from its shortcut"
 [ "$(winepath -u "$target")" = "$folder/tarvello.exe" ] || fail "the shortcut points to '$target'"
 (cd "$(winepath -u "$workdir")" && exec wine "$target") &
 game=$!
-window=""
-for _ in $(seq 300); do
-    window=$(xdotool search --name '^Tarvello$' 2>/dev/null | head -1)
-    [ -n "$window" ] && break
-    sleep 0.1
-done
-[ -n "$window" ] || fail "no window titled Tarvello"
-sleep 1
-xdotool key --delay 150 Escape  # skip the intro
-sleep 1.5
-xdotool key --delay 300 Down Down Return  # "Exit"
-for _ in $(seq 300); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$game" 2>/dev/null && fail "the game did not end on Exit"
+game_log=$folder/stdout.txt
+wait_for_window 60 '^Tarvello$' >/dev/null || fail "no window titled Tarvello"
+# The intro takes keys once it runs, and the menu once the intro has given way to it.
+wait_for_line -p "$game" 60 "$game_log" "PushState(11cIntroState)" ||
+    fail "the intro never ran"
+xdotool key Escape
+wait_for_line -p "$game" 60 "$game_log" "ChangeState(8MainMenu)" ||
+    fail "Escape did not end the intro"
+xdotool key --delay 100 Down Down Return  # "Exit"
+wait_until 30 ended "$game" || fail "the game did not end on Exit"
 wait "$game"
 status=$?
 [ "$status" = 0 ] || fail "the installed game ended with status $status"
-grep -q "SDL_Surface : 0" "$folder/stdout.txt" || fail "no zero leak report in stdout.txt"
+grep -q "SDL_Surface : 0" "$game_log" || fail "no zero leak report in stdout.txt"
 
 log "silent uninstall"
 wine "$folder/uninstall.exe" /S || fail "the uninstaller ended with status $?"
 # The uninstaller runs on from a copy of itself and removes the folder last.
-for _ in $(seq 300); do [ -e "$folder" ] || break; sleep 0.1; done
-[ -e "$folder" ] && fail "left behind: $(find "$folder")"
+wait_until 30 absent "$folder" || fail "left behind: $(find "$folder")"
 [ -e "$shortcut" ] && fail "the shortcut is left"
 wine reg query "$key" >/dev/null 2>&1 && fail "the entry among installed programs is left"
 echo "installer: install, play and uninstall passed"

@@ -6,11 +6,12 @@
 # Usage: install_tree.sh <build-dir> <data-generator>
 # Not set -e: each check ends the test through fail, which says what went wrong.
 set -u
+# shellcheck source=../../scripts/lib.sh
+. "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib.sh"
 build=$1
 generator=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-fail() { echo "FAIL: $*"; exit 1; }
 
 # A prefix no build is configured with, so that a path fixed at configure time shows.
 prefix=/opt/tarvello-check
@@ -68,7 +69,7 @@ for option in "--help:^Usage: tarvello" "--version:^tarvello [0-9]+\.[0-9]+\.[0-
         fail "tarvello ${option%%:*} failed"
     grep -Eq "${option#*:}" <<<"$output" || fail "tarvello ${option%%:*} printed: $output"
 done
-"$tree/games/tarvello" --help | grep -q "$tree/share/games/tarvello/data" ||
+"$tree/games/tarvello" --help | grep -qF "$tree/share/games/tarvello/data" ||
     fail "--help does not name the data folder"
 
 # From an empty folder, the launcher runs the game in its data folder until SIGTERM.

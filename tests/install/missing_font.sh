@@ -3,10 +3,11 @@
 # install. (That each release's folders are found, the builds on Debian 12 and 13 show.)
 # Usage: missing_font.sh <source-dir>
 set -euo pipefail
+# shellcheck source=../../scripts/lib.sh
+. "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib.sh"
 source_dir=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-fail() { echo "FAIL: $*"; exit 1; }
 
 # A font folder holding the given "folder/file" entries, as empty stand-ins.
 fonts() {

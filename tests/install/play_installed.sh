@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Starts an installed game through its launcher from an empty folder, lets the first screen run,
-# ends it with SIGTERM and checks that it ends with status 0, frees everything and writes nothing
-# into the folder it was started from.
+# Starts an installed game through its launcher from an empty folder, ends it with SIGTERM once
+# its first screen starts, and checks that it ends with status 0, frees everything and writes
+# nothing into the folder it was started from.
 # Usage: play_installed.sh <launcher>
 # Not set -e: each check ends the test through fail, which says what went wrong, and the
 # game's exit status is read by hand.
 set -u
+# shellcheck source=../../scripts/lib.sh
+. "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib.sh"
 launcher=$1
 work=$(mktemp -d)
 game_pid=""
@@ -14,7 +16,6 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
 
 mkdir "$work/elsewhere"
 cd "$work/elsewhere" || fail "no temporary folder"
@@ -22,13 +23,10 @@ cd "$work/elsewhere" || fail "no temporary folder"
 ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0" \
     SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy stdbuf -oL "$launcher" >"$work/game.log" 2>&1 &
 game_pid=$!
-for _ in $(seq 100); do
-    grep -q "PushState" "$work/game.log" && break
-    kill -0 "$game_pid" 2>/dev/null || break
-    sleep 0.1
-done
-grep -q "PushState" "$work/game.log" || { cat "$work/game.log"; fail "the first screen never ran"; }
-sleep 0.5
+# The first screen is pushed once SDL runs, and SDL turns SIGTERM into closing the window, which
+# the main loop takes as its first event whenever it comes.
+wait_for_line -p "$game_pid" 30 "$work/game.log" "PushState" ||
+    { cat "$work/game.log"; fail "the first screen never ran"; }
 kill -TERM "$game_pid"
 wait "$game_pid"
 status=$?

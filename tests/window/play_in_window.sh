@@ -21,7 +21,6 @@ shots=$build/screenshots
 mkdir -p "$shots"
 cd "$build" || exit 1
 
-fail() { echo "FAIL: $*"; cleanup; exit 1; }
 log() { echo "-- $*"; }
 
 game_pid=""
@@ -33,8 +32,8 @@ cleanup() {
 trap cleanup EXIT
 
 start_xvfb "$shots" || fail "Xvfb did not start"
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
-xdotool getmouselocation >/dev/null 2>&1 || fail "Xvfb does not answer on $DISPLAY"
+answers() { xdotool getmouselocation >/dev/null 2>&1; }
+wait_until 5 answers || fail "Xvfb does not answer on $DISPLAY"
 
 # Line-buffered, so the log can be read while the game runs.
 SDL_VIDEODRIVER=$video SDL_AUDIODRIVER=dummy stdbuf -oL "${runner[@]}" "$game" >"$shots/stdout.txt" \
@@ -42,11 +41,7 @@ SDL_VIDEODRIVER=$video SDL_AUDIODRIVER=dummy stdbuf -oL "${runner[@]}" "$game" >
 game_pid=$!
 game_log=${TARVELLO_LOG:-$shots/stdout.txt}
 
-for _ in $(seq 100); do
-    window=$(xdotool search --name '^Tarvello$' 2>/dev/null | head -1) && [ -n "$window" ] && break
-    sleep 0.1
-done
-[ -n "$window" ] || fail "no window titled Tarvello"
+window=$(wait_for_window 10 '^Tarvello$') || fail "no window titled Tarvello"
 
 # Window-relative coordinates from here on.
 wx=0; wy=0
@@ -63,15 +58,15 @@ click() { xdotool mousemove $((wx + $1)) $((wy + $2)) mousedown 1 mouseup 1; }
 # shellcheck source=/dev/null
 . "$build/buttons.sh"
 click_button() { click $(($1 + $3 / 2)) $(($2 + $4 / 2)); }  # click_button x y width height
-# Waits (at most 30 s) until the command succeeds.
+# Waits (at most 90 s: Wine on a loaded machine is slow) until the command succeeds.
 wait_for() {
     local what=$1; shift
-    for _ in $(seq 150); do "$@" && return 0; sleep 0.2; done
-    fail "waited in vain for $what"
+    wait_until 90 "$@" || fail "waited in vain for $what"
 }
 # Waits until the log has gained the given count of lines holding the text.
-logged() { [ "$(grep -cF -- "$1" "$game_log" 2>/dev/null)" -ge "${2:-1}" ]; }
-wait_log() { wait_for "log line $1" logged "$@"; }
+wait_log() {
+    wait_for_line -p "$game_pid" 90 "$game_log" "$@" || fail "waited in vain for log line $1"
+}
 shot() { import -window "$window" "$shots/$1.png"; }
 # "r g b" of a pixel of a picture.
 pixel() {
@@ -141,11 +136,25 @@ wait_log "ChangeState(12cGameSession)"
 log "game"
 panel_shown() { near "$(pixel "$shots/game.png" 480 572)" "$(pixel data/gfx/console.png 460 52)" 16; }
 wait_for "the message panel" shows game panel_shown
+# The panel stands empty while a die rolls (and while a piece walks), and says what comes next
+# once it has stopped: the pixels of its text's colour tell.
+panel_text() {
+    local pixels
+    pixels=$(convert "$shots/game.png" -crop 470x60+20+520 +repage txt:-) || return 1
+    grep -c '#4146EB' <<<"$pixels" || true
+}
+panel_empty() { local count; count=$(panel_text) && [ "$count" = 0 ]; }
+panel_says() { local count; count=$(panel_text) && [ "$count" -gt 20 ]; }
+# Throws whenever the game waits for Bryn's throw, until a shot finds a die rolling.
+throw_rolls() {
+    # shellcheck disable=SC2154  # set by buttons.sh
+    click_button "${throw_button[@]}"
+    shows game panel_empty
+}
 yard=("444 368" "476 400" "444 432" "412 400")
 for _ in 1 2 3; do
-    # shellcheck disable=SC2154  # set by buttons.sh
-    click_button "${throw_button[@]}"  # the throw button (a computer's turn ignores it)
-    sleep 2.5       # the die rolls for 2060 ms
+    wait_for "a die to roll" throw_rolls
+    wait_for "the die to stop" shows game panel_says
     for spot in "${yard[@]}"; do read -r x y <<<"$spot" && click "$x" "$y"; done
 done
 wait_for "the message panel" shows game panel_shown
@@ -169,9 +178,7 @@ if [ "$fullscreen" = 1 ]; then
     wait_log "ToggleFullScreen()" 1
     key Return            # and back to a window
     wait_log "ToggleFullScreen()" 2
-    window_back() { xdotool search --name '^Tarvello$' >/dev/null 2>&1; }
-    wait_for "the window back" window_back
-    window=$(xdotool search --name '^Tarvello$' | head -1)
+    window=$(wait_for_window 30 '^Tarvello$') || fail "waited in vain for the window back"
     locate
     xdotool mousemove $((wx + 590)) $((wy + 590))
 fi
