@@ -64,15 +64,16 @@ version_check() {
     return "$status"
 }
 
-# The floors' arrows point down, as the build's include folders enforce: a file under src/<floor>
-# includes its own floor's headers and those of the floors below it (the engine and the platform
-# functions, then the game, then the screens and the entry point); the data generator only the
-# headers the build gives it; and no include climbs out of its folder with "../".
 # The game's headers the build gives the data generator, as CMakeLists.txt lists them.
 generator_headers() {
     sed -n '/^tarvello_floor_headers(tarvello_generator_headers/,/)/p' CMakeLists.txt |
         grep -oE '[A-Za-z_]+/[A-Za-z_]+\.h' | tr '\n' ' '
 }
+
+# The floors' arrows point down, as the build's include folders enforce: a file under src/<floor>
+# includes its own floor's headers and those of the floors below it (the engine and the platform
+# functions, then the game, then the screens and the entry point); the data generator only the
+# headers the build gives it; and no include climbs out of its folder with "../".
 arrow_check() {
     # shellcheck disable=SC2016 # the $ are awk's
     files 'src/*.cpp' 'src/*.h' 'tools/*.cpp' 'tools/*.h' 'tests/*.cpp' 'tests/*.h' \
