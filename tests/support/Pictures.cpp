@@ -78,29 +78,11 @@ std::string Colour(Uint32 colour) {
     return text;
 }
 
-// The expected picture dimmed to grey, with the pixels that match nothing in red and those
-// that match only within the tolerance in blue.
-Picture DifferencePicture(const Picture& expected, const Picture& actual,
-                          const PictureTolerance& t) {
-    const Picture blurredExpected = Blurred(expected, t.blur);
-    const Picture blurredActual = Blurred(actual, t.blur);
-    Picture difference = expected;
-    for (int y = 0; y < expected.height; ++y) {
-        for (int x = 0; x < expected.width; ++x) {
-            const Uint32 e = expected.At(x, y);
-            const Uint32 grey =
-                static_cast<Uint32>((Channel(e, 16) * 3 + Channel(e, 8) * 6 + Channel(e, 0)) / 40);
-            Uint32& shown = difference.colours[static_cast<std::size_t>(y) * expected.width + x];
-            if (!Matches(blurredExpected, blurredActual, x, y, t)) {
-                shown = 0xFF0000;
-            } else if (e != actual.At(x, y)) {
-                shown = 0x0060FF;
-            } else {
-                shown = grey << 16 | grey << 8 | grey;
-            }
-        }
-    }
-    return difference;
+// A matching pixel as the difference picture shows it: dimmed to grey.
+Uint32 Grey(Uint32 colour) {
+    const auto grey = static_cast<Uint32>(
+        (Channel(colour, 16) * 3 + Channel(colour, 8) * 6 + Channel(colour, 0)) / 40);
+    return grey << 16 | grey << 8 | grey;
 }
 
 std::map<std::string, PictureTolerance> ReadTolerances() {
@@ -115,11 +97,45 @@ std::map<std::string, PictureTolerance> ReadTolerances() {
     }
     return table;
 }
+
+// 8-bit RGB PNG files; reading gives an empty picture when the file is missing or broken.
+Picture ReadPng(const std::string& path) {
+    png_image image = {};
+    image.version = PNG_IMAGE_VERSION;
+    Picture picture;
+    if (!png_image_begin_read_from_file(&image, path.c_str())) return picture;
+    image.format = PNG_FORMAT_RGB;
+    std::vector<png_byte> bytes(PNG_IMAGE_SIZE(image));
+    if (!png_image_finish_read(&image, nullptr, bytes.data(), 0, nullptr)) {
+        png_image_free(&image);
+        return picture;
+    }
+    picture.width = static_cast<int>(image.width);
+    picture.height = static_cast<int>(image.height);
+    picture.colours.reserve(bytes.size() / 3);
+    for (std::size_t i = 0; i + 2 < bytes.size(); i += 3)
+        picture.colours.push_back(Uint32(bytes[i]) << 16 | Uint32(bytes[i + 1]) << 8 |
+                                  bytes[i + 2]);
+    return picture;
+}
+
+bool WritePng(const std::string& path, const Picture& picture) {
+    std::vector<png_byte> bytes;
+    bytes.reserve(picture.colours.size() * 3);
+    for (Uint32 colour : picture.colours) {
+        bytes.push_back(static_cast<png_byte>(colour >> 16));
+        bytes.push_back(static_cast<png_byte>(colour >> 8));
+        bytes.push_back(static_cast<png_byte>(colour));
+    }
+    png_image image = {};
+    image.version = PNG_IMAGE_VERSION;
+    image.width = static_cast<png_uint_32>(picture.width);
+    image.height = static_cast<png_uint_32>(picture.height);
+    image.format = PNG_FORMAT_RGB;
+    return png_image_write_to_file(&image, path.c_str(), 0, bytes.data(), 0, nullptr) != 0;
+}
 }  // namespace
 
-// With TARVELLO_PICTURE_STATS naming a file, every comparison adds a line to it: how many pixels
-// match nothing under a range of tolerances, and the largest difference in place. That is how
-// the tolerances were measured.
 void AddPictureStatistics(const std::string& name, const Picture& expected, const Picture& actual) {
     const char* file = std::getenv("TARVELLO_PICTURE_STATS");
     if (!file || expected.width != actual.width || expected.height != actual.height) return;
@@ -139,17 +155,11 @@ PictureTolerance ToleranceOf(const std::string& name) {
     static const std::map<std::string, PictureTolerance> table = ReadTolerances();
     const auto exact = table.find(name);
     if (exact != table.end()) return exact->second;
-    PictureTolerance found;
-    std::size_t longest = 0;
-    for (const auto& row : table) {
-        const std::string& key = row.first;
-        if (key.empty() || key.back() != '*' || key.size() <= longest) continue;
-        if (name.compare(0, key.size() - 1, key, 0, key.size() - 1) == 0) {
-            found = row.second;
-            longest = key.size();
-        }
+    for (std::size_t length = name.size() + 1; length-- > 0;) {
+        const auto covering = table.find(name.substr(0, length) + "*");
+        if (covering != table.end()) return covering->second;
     }
-    return found;
+    return {};
 }
 
 Picture Capture(SDL_Surface* surface) {
@@ -188,11 +198,16 @@ PictureDifference Compare(const Picture& expected, const Picture& actual,
     }
     const Picture blurredExpected = Blurred(expected, tolerance.blur);
     const Picture blurredActual = Blurred(actual, tolerance.blur);
+    difference.shown = expected;
     for (int y = 0; y < expected.height; ++y) {
         for (int x = 0; x < expected.width; ++x) {
             const Uint32 e = expected.At(x, y), a = actual.At(x, y);
             difference.largest = std::max(difference.largest, Distance(e, a));
-            if (Matches(blurredExpected, blurredActual, x, y, tolerance)) continue;
+            Uint32& shown =
+                difference.shown.colours[static_cast<std::size_t>(y) * expected.width + x];
+            const bool matches = Matches(blurredExpected, blurredActual, x, y, tolerance);
+            shown = !matches ? 0xFF0000 : e != a ? 0x0060FF : Grey(e);
+            if (matches) continue;
             ++difference.unmatched;
             if (difference.first.size() < kFirstShown) difference.first.push_back({x, y, e, a});
         }
@@ -226,48 +241,10 @@ void ExpectPicture(const std::string& name, const Picture& picture) {
     WritePng(stem + ".actual.png", picture);
     if (!expected.colours.empty()) {
         WritePng(stem + ".expected.png", expected);
-        if (!difference.sizesDiffer)
-            WritePng(stem + ".difference.png",
-                     DifferencePicture(expected, picture, difference.tolerance));
+        if (!difference.sizesDiffer) WritePng(stem + ".difference.png", difference.shown);
     }
     ADD_FAILURE() << name << ": "
                   << (expected.colours.empty() ? "no golden picture " + golden
                                                : difference.Describe())
                   << "\n  pictures: " << stem << ".{actual,expected,difference}.png";
-}
-
-Picture ReadPng(const std::string& path) {
-    png_image image = {};
-    image.version = PNG_IMAGE_VERSION;
-    Picture picture;
-    if (!png_image_begin_read_from_file(&image, path.c_str())) return picture;
-    image.format = PNG_FORMAT_RGB;
-    std::vector<png_byte> bytes(PNG_IMAGE_SIZE(image));
-    if (!png_image_finish_read(&image, nullptr, bytes.data(), 0, nullptr)) {
-        png_image_free(&image);
-        return picture;
-    }
-    picture.width = static_cast<int>(image.width);
-    picture.height = static_cast<int>(image.height);
-    picture.colours.reserve(bytes.size() / 3);
-    for (std::size_t i = 0; i + 2 < bytes.size(); i += 3)
-        picture.colours.push_back(Uint32(bytes[i]) << 16 | Uint32(bytes[i + 1]) << 8 |
-                                  bytes[i + 2]);
-    return picture;
-}
-
-bool WritePng(const std::string& path, const Picture& picture) {
-    std::vector<png_byte> bytes;
-    bytes.reserve(picture.colours.size() * 3);
-    for (Uint32 colour : picture.colours) {
-        bytes.push_back(static_cast<png_byte>(colour >> 16));
-        bytes.push_back(static_cast<png_byte>(colour >> 8));
-        bytes.push_back(static_cast<png_byte>(colour));
-    }
-    png_image image = {};
-    image.version = PNG_IMAGE_VERSION;
-    image.width = static_cast<png_uint_32>(picture.width);
-    image.height = static_cast<png_uint_32>(picture.height);
-    image.format = PNG_FORMAT_RGB;
-    return png_image_write_to_file(&image, path.c_str(), 0, bytes.data(), 0, nullptr) != 0;
 }

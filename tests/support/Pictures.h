@@ -46,6 +46,9 @@ struct PictureDifference {
     int unmatched = 0;  // pixels matching nothing within the tolerance
     int largest = 0;    // the largest difference of one channel anywhere, in place
     std::vector<Pixel> first;
+    // The expected picture dimmed to grey, with the pixels that match nothing in red and those
+    // that match only within the tolerance in blue.
+    Picture shown;
 
     bool Tolerated() const { return !sizesDiffer && unmatched <= tolerance.strayPixels; }
     std::string Describe() const;
@@ -63,14 +66,9 @@ Picture Golden(const std::string& name);
 // TARVELLO_RECORD=1 it writes the golden picture instead of comparing.
 void ExpectPicture(const std::string& name, const Picture& picture);
 
-// With TARVELLO_PICTURE_STATS naming a file, adds a line to it: how many pixels match nothing
-// under a range of tolerances. ExpectPicture adds one for every comparison; it is how the
-// tolerances were measured.
+// With TARVELLO_PICTURE_STATS naming a file, adds a line to it: the largest difference in place
+// and how many pixels match nothing under a range of tolerances. ExpectPicture adds one for every
+// comparison; it is how the tolerances were measured.
 void AddPictureStatistics(const std::string& name, const Picture& expected, const Picture& actual);
-
-// Pictures as PNG files, 8-bit RGB; reading gives an empty picture when the file is missing or
-// broken.
-Picture ReadPng(const std::string& path);
-bool WritePng(const std::string& path, const Picture& picture);
 
 #endif
