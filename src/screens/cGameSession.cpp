@@ -26,15 +26,8 @@ void EndGame() {
 }
 }  // namespace
 
-cGameSession::cGameSession(const std::vector<PlayerInfo>& seats) : layerX(0), layerY(0) {
-    for (const PlayerInfo& seat : seats) {
-        if (seat.control == 0) {
-            players.push_back(std::make_unique<ComputerPlayer>(&board, seat.colour, seat.name));
-        } else if (seat.control == 1) {
-            players.push_back(std::make_unique<LudoPlayer>(&board, seat.colour, seat.name));
-        }
-    }
-}
+cGameSession::cGameSession(const std::vector<PlayerInfo>& seats)
+    : players(MakePlayers(&board, seats)), layerX(0), layerY(0) {}
 
 bool cGameSession::Init() {
     controller = std::make_unique<GameControl>(&players, &console);
