@@ -1,5 +1,5 @@
 function(tarvello_warnings target)
-  target_compile_options(${target} PRIVATE -Wall -Wextra)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wshadow)
   if(TARVELLO_WERROR)
     target_compile_options(${target} PRIVATE -Werror)
   endif()

@@ -13,7 +13,7 @@ void ReportError() { std::fprintf(stderr, "%s\n", SDL_GetError()); }
 // once and leaves the surface as it was.
 class PixelLock {
   public:
-    explicit PixelLock(SDL_Surface* surface) : surface(surface), locked(false), ok(true) {
+    explicit PixelLock(SDL_Surface* target) : surface(target), locked(false), ok(true) {
         if (!SDL_MUSTLOCK(surface)) return;
         if (SDL_LockSurface(surface) < 0) {
             ReportError();

@@ -13,7 +13,7 @@ class SDL_Button : public SDL_Widget {
     static const int ClickEventType = SDL_USEREVENT + 1;
 
     // Loads its own picture; raises SDL_Exception when it cannot.
-    SDL_Button(const std::string& file, int x, int y, int width, int height, int code);
+    SDL_Button(const std::string& file, int left, int top, int w, int h, int eventCode);
 
     bool OnMouseMove(int x, int y) override;
     bool OnMouseDown(int x, int y) override;

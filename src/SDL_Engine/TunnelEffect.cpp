@@ -43,15 +43,15 @@ struct TunnelEffect::Frame {
     unsigned columns = 0, rows = 0;
 };
 
-TunnelEffect::TunnelEffect(unsigned w, unsigned h, unsigned d, int mode,
+TunnelEffect::TunnelEffect(unsigned width, unsigned height, unsigned scale, int shape,
                            const std::string& texturePath)
-    : mode(mode),
-      w(w),
-      h(h),
+    : mode(shape),
+      w(width),
+      h(height),
       // The tables only ever double; a larger scale would overflow their size.
-      d(d ? 1 : 0),
-      tableWidth(w << this->d),
-      tableHeight(h << this->d),
+      d(scale ? 1 : 0),
+      tableWidth(width << this->d),
+      tableHeight(height << this->d),
       texture(LoadTexture(texturePath)) {
     BuildTables();
     // Angle entries run up to tw, distance entries below tw (they are cut to 16 bits).

@@ -7,8 +7,8 @@
 #include "game/LudoPiece.h"
 #include "game/PathNode.h"
 
-ComputerPlayer::ComputerPlayer(GameBoard* board, int colour, const std::string& name)
-    : LudoPlayer(board, colour, name) {}
+ComputerPlayer::ComputerPlayer(GameBoard* gameBoard, int seatColour, const std::string& playerName)
+    : LudoPlayer(gameBoard, seatColour, playerName) {}
 
 int ComputerPlayer::GetPieceAt(int x, int y) { return PieceAt(x, y, 0, 0); }
 

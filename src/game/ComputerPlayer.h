@@ -10,7 +10,7 @@
 // A seat played by the program: it picks its piece itself and names it in board-picture pixels.
 class ComputerPlayer : public LudoPlayer {
   public:
-    ComputerPlayer(GameBoard* board, int colour, const std::string& name);
+    ComputerPlayer(GameBoard* gameBoard, int seatColour, const std::string& playerName);
 
     // Board-picture coordinates, wherever the board has been dragged.
     int GetPieceAt(int x, int y) override;
