@@ -2,11 +2,7 @@
 
 #include <SDL_image.h>
 
-#include <utility>
-
 #include "SDL_Engine/Drawing.h"
-#include "SDL_Engine/ResourceCounters.h"
-#include "SDL_Engine/SDL_Exception.h"
 
 namespace {
 bool EveryPixelOpaque(SDL_Surface* surface) {
@@ -45,12 +41,7 @@ SurfacePtr LoadDisplayImage(const std::string& path) {
 
 SurfaceHolder::SurfaceHolder(const std::string& path) : SurfaceHolder(LoadDisplayImage(path)) {}
 
-SurfaceHolder::SurfaceHolder(SurfacePtr made) : surface(std::move(made)) {
-    if (!surface) throw SDL_Exception(SDL_GetError());
-    ++SurfaceCount;
-}
-
-SurfaceHolder::~SurfaceHolder() { --SurfaceCount; }
+SurfaceHolder::SurfaceHolder(SurfacePtr made) : surface(made.release()) {}
 
 namespace {
 // A missing source or target copies nothing: some SDL 1.2 implementations crash on a null target.
