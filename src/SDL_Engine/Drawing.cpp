@@ -103,10 +103,14 @@ void BlitSurface(SDL_Surface* destination, SDL_Surface* source, int x, int y, in
     Blit(destination, source, &part, x, y);
 }
 
-SurfacePtr CreateSurface(int width, int height, Uint32 flags) {
-    const SDL_Surface* video = SDL_GetVideoSurface();
+SurfacePtr CreateSurface(int width, int height, Uint32 flags, PixelLayout layout) {
     // SDL 1.2 takes a negative size without complaint and builds a surface that faults later.
-    if (!video || width < 0 || height < 0) return nullptr;
+    if (width < 0 || height < 0) return nullptr;
+    // No masks at 32 bits is SDL's own layout, 0x00RRGGBB.
+    if (layout == PixelLayout::Rgb32)
+        return SurfacePtr(SDL_CreateRGBSurface(flags, width, height, 32, 0, 0, 0, 0));
+    const SDL_Surface* video = SDL_GetVideoSurface();
+    if (!video) return nullptr;
     const SDL_PixelFormat* format = video->format;
     return SurfacePtr(SDL_CreateRGBSurface(flags, width, height, format->BitsPerPixel,
                                            format->Rmask, format->Gmask, format->Bmask,

@@ -46,7 +46,7 @@ char TypedCharacter(SDLKey sym, SDLMod mod) {
 // The white box with a black frame one pixel wide.
 std::unique_ptr<SurfaceHolder> BoxPicture(int height) {
     auto box = std::make_unique<SurfaceHolder>(
-        SurfacePtr(SDL_CreateRGBSurface(0, SDL_TextBox::BoxWidth, height, 32, 0, 0, 0, 0)));
+        CreateSurface(SDL_TextBox::BoxWidth, height, 0, PixelLayout::Rgb32));
     SDL_Rect inside = {1, 1, SDL_TextBox::BoxWidth - 2, static_cast<Uint16>(height - 2)};
     box->Fill(&inside, 255, 255, 255);
     return box;

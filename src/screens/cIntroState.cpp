@@ -1,5 +1,6 @@
 #include "screens/cIntroState.h"
 
+#include "SDL_Engine/Drawing.h"
 #include "SDL_Engine/SDL_Engine.h"
 #include "SDL_Engine/UserEvent.h"
 #include "screens/MainMenu.h"
@@ -13,8 +14,7 @@ void GoToMainMenu() { SDL_Engine::GetInstance()->ChangeState(new MainMenu()); }
 }  // namespace
 
 bool cIntroState::Init() {
-    background = std::make_unique<SurfaceHolder>(
-        SurfacePtr(SDL_CreateRGBSurface(0, 600, 600, 32, 0, 0, 0, 0)));
+    background = std::make_unique<SurfaceHolder>(CreateSurface(600, 600, 0, PixelLayout::Rgb32));
     background->Fill(nullptr, 0, 0, 0);
     // The last picture is shown first.
     pictures.push_back(std::make_unique<FadeImage>("data/SDL.jpg", kFadeIn, kHold, kFadeOut));
