@@ -2,7 +2,8 @@
 # flags reach its own sources and nobody else's. TARVELLO_WERROR makes them errors.
 set(TARVELLO_WARNING_FLAGS
   -Wall
-  -Wextra)
+  -Wextra
+  -Wshadow)
 
 add_library(tarvello_warnings INTERFACE)
 target_compile_options(tarvello_warnings INTERFACE ${TARVELLO_WARNING_FLAGS})

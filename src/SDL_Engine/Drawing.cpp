@@ -5,39 +5,18 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "SDL_Engine/SurfaceLock.h"
+
 namespace {
 
 void ReportError() { std::fprintf(stderr, "%s\n", SDL_GetError()); }
 
-// Locks the surface for the scope when SDL says its pixels need it; a failed lock is reported
-// once and leaves the surface as it was.
-class PixelLock {
-  public:
-    explicit PixelLock(SDL_Surface* surface) : surface(surface), locked(false), ok(true) {
-        if (!SDL_MUSTLOCK(surface)) return;
-        if (SDL_LockSurface(surface) < 0) {
-            ReportError();
-            ok = false;
-            return;
-        }
-        locked = true;
-    }
-    ~PixelLock() { Release(); }
-
-    PixelLock(const PixelLock&) = delete;
-    PixelLock& operator=(const PixelLock&) = delete;
-
-    bool Ok() const { return ok; }
-    void Release() {
-        if (locked) SDL_UnlockSurface(surface);
-        locked = false;
-    }
-
-  private:
-    SDL_Surface* surface;  // borrowed from the caller
-    bool locked;
-    bool ok;
-};
+// A lock that SDL refused is reported once; the drawing then leaves the surface as it was.
+bool Refused(const SurfaceLock& lock) {
+    if (lock.Ok()) return false;
+    ReportError();
+    return true;
+}
 
 void Blit(SDL_Surface* destination, SDL_Surface* source, SDL_Rect* part, int x, int y) {
     if (!destination || !source) return;
@@ -58,10 +37,10 @@ int RoundedEdge(float x) { return static_cast<int>(std::trunc(static_cast<double
 void BlendPixels(SDL_Surface* destination, SDL_Surface* source, int x, int y, int sx, int sy,
                  int sw, int sh, Uint32 (*combine)(Uint32, Uint32)) {
     if (!destination || !source) return;
-    PixelLock destinationLock(destination);
-    if (!destinationLock.Ok()) return;
-    PixelLock sourceLock(source);
-    if (!sourceLock.Ok()) return;
+    SurfaceLock destinationLock(destination);
+    if (Refused(destinationLock)) return;
+    SurfaceLock sourceLock(source);
+    if (Refused(sourceLock)) return;
     const long long rowEnd = static_cast<long long>(sy) + sh;
     const long long columnEnd = static_cast<long long>(sx) + sw;
     for (int row = sy; row < rowEnd; ++row) {
@@ -124,10 +103,14 @@ void BlitSurface(SDL_Surface* destination, SDL_Surface* source, int x, int y, in
     Blit(destination, source, &part, x, y);
 }
 
-SurfacePtr CreateSurface(int width, int height, Uint32 flags) {
-    const SDL_Surface* video = SDL_GetVideoSurface();
+SurfacePtr CreateSurface(int width, int height, Uint32 flags, PixelLayout layout) {
     // SDL 1.2 takes a negative size without complaint and builds a surface that faults later.
-    if (!video || width < 0 || height < 0) return nullptr;
+    if (width < 0 || height < 0) return nullptr;
+    // No masks at 32 bits is SDL's own layout, 0x00RRGGBB.
+    if (layout == PixelLayout::Rgb32)
+        return SurfacePtr(SDL_CreateRGBSurface(flags, width, height, 32, 0, 0, 0, 0));
+    const SDL_Surface* video = SDL_GetVideoSurface();
+    if (!video) return nullptr;
     const SDL_PixelFormat* format = video->format;
     return SurfacePtr(SDL_CreateRGBSurface(flags, width, height, format->BitsPerPixel,
                                            format->Rmask, format->Gmask, format->Bmask,
@@ -145,8 +128,8 @@ SurfacePtr CreateFilledSurface(int width, int height, Uint8 r, Uint8 g, Uint8 b)
 void FillCircle(SDL_Surface* surface, int cx, int cy, int radius, Uint8 r, Uint8 g, Uint8 b) {
     if (!surface || radius <= 0) return;
     Uint32 colour = SDL_MapRGB(surface->format, r, g, b);
-    PixelLock lock(surface);
-    if (!lock.Ok()) return;
+    SurfaceLock lock(surface);
+    if (Refused(lock)) return;
     const long long squared = static_cast<long long>(radius) * radius;
     for (int dy = -radius; dy < radius; ++dy) {
         long long rest = squared - static_cast<long long>(dy) * dy;
@@ -157,8 +140,8 @@ void FillCircle(SDL_Surface* surface, int cx, int cy, int radius, Uint8 r, Uint8
 
 void DrawLine(SDL_Surface* surface, Uint32 pixel, int x1, int y1, int x2, int y2) {
     if (!surface || (x1 == x2 && y1 == y2)) return;
-    PixelLock lock(surface);
-    if (!lock.Ok()) return;
+    SurfaceLock lock(surface);
+    if (Refused(lock)) return;
     // Bresenham's walk along the major axis: step i lands on major + i and minor + k(i), where
     // k(i) is dMinor * i / dMajor rounded half up. Only the steps whose major coordinate lies on
     // the surface are walked, so far-apart end points cost no more than near ones.
@@ -231,14 +214,14 @@ void FillTriangle(SDL_Surface* surface, int x1, int y1, int x2, int y2, int x3, 
 
 SurfacePtr ScaleSurface(SDL_Surface* source, unsigned newWidth, unsigned newHeight) {
     if (!source || newWidth == 0 || newHeight == 0) return nullptr;
-    PixelLock sourceLock(source);
-    if (!sourceLock.Ok()) return nullptr;
+    SurfaceLock sourceLock(source);
+    if (Refused(sourceLock)) return nullptr;
     SurfacePtr result =
         CreateSurface(static_cast<int>(newWidth), static_cast<int>(newHeight), source->flags);
     if (!result) return nullptr;
     {
-        PixelLock resultLock(result.get());
-        if (!resultLock.Ok()) return nullptr;
+        SurfaceLock resultLock(result.get());
+        if (Refused(resultLock)) return nullptr;
         const double fx = static_cast<double>(newWidth) / source->w;
         const double fy = static_cast<double>(newHeight) / source->h;
         for (int y = 0; y < source->h; ++y) {

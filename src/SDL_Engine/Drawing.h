@@ -14,8 +14,14 @@ void BlitSurface(SDL_Surface* destination, SDL_Surface* source, int x, int y);
 void BlitSurface(SDL_Surface* destination, SDL_Surface* source, int x, int y, int sx, int sy,
                  int sw, int sh);
 
-// A surface in the screen's pixel format; null before the video mode is set.
-SurfacePtr CreateSurface(int width, int height, Uint32 flags);
+// How a new surface lays out its pixels: as the screen does, or in 32 bits as 0x00RRGGBB
+// whatever the screen's format.
+enum class PixelLayout { LikeScreen, Rgb32 };
+
+// The one way a surface is made: width by height, in the layout asked for. Null for a negative
+// size, for the screen's layout before the video mode is set, and when SDL has no memory.
+SurfacePtr CreateSurface(int width, int height, Uint32 flags = 0,
+                         PixelLayout layout = PixelLayout::LikeScreen);
 SurfacePtr CreateFilledSurface(int width, int height, Uint8 r, Uint8 g, Uint8 b);
 
 void FillCircle(SDL_Surface* surface, int cx, int cy, int radius, Uint8 r, Uint8 g, Uint8 b);

@@ -5,22 +5,26 @@
 
 #include <string>
 
+#include "SDL_Engine/CountedHandle.h"
+#include "SDL_Engine/ResourceCounters.h"
+
+// Closes a font when its holder goes.
+struct FontClose {
+    void operator()(TTF_Font* opened) const { TTF_CloseFont(opened); }
+};
+
 // Owns one opened TrueType font, counted in FontCount.
 class FontHolder {
   public:
     // Raises SDL_Exception with SDL's error when the font cannot be opened.
     FontHolder(const std::string& path, int pointSize);
-    ~FontHolder();
-
-    FontHolder(const FontHolder&) = delete;
-    FontHolder& operator=(const FontHolder&) = delete;
 
     int GetPointSize() const { return size; }
-    TTF_Font* Get() const { return font; }
+    TTF_Font* Get() const { return font.get(); }
 
   private:
     int size;
-    TTF_Font* font;  // owned
+    CountedHandle<TTF_Font, FontClose, FontCount> font;
 };
 
 #endif

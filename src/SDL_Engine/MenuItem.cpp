@@ -1,4 +1,4 @@
 #include "SDL_Engine/MenuItem.h"
 
-MenuItem::MenuItem(int id, cMenu* subMenu, const std::string& text)
-    : id(id), subMenu(subMenu), text(text) {}
+MenuItem::MenuItem(int itemId, cMenu* itemSubMenu, const std::string& itemText)
+    : id(itemId), subMenu(itemSubMenu), text(itemText) {}

@@ -8,7 +8,7 @@ class cMenu;
 // One entry of a menu: the command number it answers with, or a list it opens instead.
 class MenuItem {
   public:
-    MenuItem(int id, cMenu* subMenu, const std::string& text);
+    MenuItem(int itemId, cMenu* itemSubMenu, const std::string& itemText);
 
     int GetId() const { return id; }
     cMenu* GetSubMenu() const { return subMenu; }

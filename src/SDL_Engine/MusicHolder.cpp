@@ -2,13 +2,7 @@
 
 #include <SDL.h>
 
-#include "SDL_Engine/ResourceCounters.h"
-#include "SDL_Engine/SDL_Exception.h"
-
-MusicHolder::MusicHolder(const std::string& path) : music(Mix_LoadMUS(path.c_str())) {
-    if (!music) throw SDL_Exception(SDL_GetError());
-    ++MusicCount;
-}
+MusicHolder::MusicHolder(const std::string& path) : music(Mix_LoadMUS(path.c_str())) {}
 
 MusicHolder::~MusicHolder() {
     // Fade whatever is playing over 100 ms so the next screen starts in silence, not with a click.
@@ -16,11 +10,6 @@ MusicHolder::~MusicHolder() {
     WaitForFadeOut();
     // A fade the device never finished would make the mixer wait for ever while freeing.
     if (Mix_FadingMusic() == MIX_FADING_OUT) Mix_HaltMusic();
-    if (music) {
-        Mix_FreeMusic(music);
-        music = nullptr;
-    }
-    --MusicCount;
 }
 
 void MusicHolder::WaitForFadeOut() {
@@ -35,5 +24,5 @@ void MusicHolder::WaitForFadeOut() {
 }
 
 void MusicHolder::Play() {
-    if (MusicEnabled) Mix_PlayMusic(music, -1);
+    if (MusicEnabled) Mix_PlayMusic(music.get(), -1);
 }

@@ -4,8 +4,8 @@
 #include "SDL_Engine/SurfaceHolder.h"
 #include "SDL_Engine/UserEvent.h"
 
-SDL_Button::SDL_Button(const std::string& file, int x, int y, int width, int height, int code)
-    : SDL_Widget(file, x, y, width, height), code(code), state(Normal) {}
+SDL_Button::SDL_Button(const std::string& file, int left, int top, int w, int h, int eventCode)
+    : SDL_Widget(file, left, top, w, h), code(eventCode), state(Normal) {}
 
 bool SDL_Button::OnMouseMove(int px, int py) {
     const bool inside = SDL_Widget::OnMouseMove(px, py);

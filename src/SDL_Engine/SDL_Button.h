@@ -12,7 +12,7 @@ class SDL_Button : public SDL_Widget {
     enum { Normal = 0, Hovered = 1, Pressed = 2 };
 
     // Loads its own picture; raises SDL_Exception when it cannot.
-    SDL_Button(const std::string& file, int x, int y, int width, int height, int code);
+    SDL_Button(const std::string& file, int left, int top, int w, int h, int eventCode);
 
     bool OnMouseMove(int x, int y) override;
     bool OnMouseDown(int x, int y) override;

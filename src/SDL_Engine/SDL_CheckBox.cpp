@@ -3,11 +3,11 @@
 #include "SDL_Engine/FrameKey.h"
 #include "SDL_Engine/SurfaceHolder.h"
 
-SDL_CheckBox::SDL_CheckBox(const std::string& file, int x, int y, int width, int height)
-    : SDL_Widget(file, x, y, width, height), checked(false) {}
+SDL_CheckBox::SDL_CheckBox(const std::string& file, int left, int top, int w, int h)
+    : SDL_Widget(file, left, top, w, h), checked(false) {}
 
-SDL_CheckBox::SDL_CheckBox(SurfaceHolder* shared, int x, int y, int width, int height)
-    : SDL_Widget(shared, x, y, width, height), checked(false) {}
+SDL_CheckBox::SDL_CheckBox(SurfaceHolder* shared, int left, int top, int w, int h)
+    : SDL_Widget(shared, left, top, w, h), checked(false) {}
 
 bool SDL_CheckBox::OnMouseDown(int px, int py) {
     const bool hit = OnMouseMove(px, py);

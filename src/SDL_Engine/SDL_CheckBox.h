@@ -11,9 +11,9 @@ class SurfaceHolder;
 class SDL_CheckBox : public SDL_Widget {
   public:
     // Loads its own picture; raises SDL_Exception when it cannot.
-    SDL_CheckBox(const std::string& file, int x, int y, int width, int height);
+    SDL_CheckBox(const std::string& file, int left, int top, int w, int h);
     // Draws with a picture that belongs to someone else.
-    SDL_CheckBox(SurfaceHolder* shared, int x, int y, int width, int height);
+    SDL_CheckBox(SurfaceHolder* shared, int left, int top, int w, int h);
 
     bool OnMouseDown(int x, int y) override;
     void Draw(SDL_Surface* screen) override;

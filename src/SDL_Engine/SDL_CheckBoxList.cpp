@@ -6,11 +6,11 @@
 #include "SDL_Engine/Text.h"
 
 SDL_CheckBoxList::SDL_CheckBoxList(const std::string& fontFile, const std::string& pictureFile,
-                                   int fontSize, int x, int y, int width, int height)
-    : SDL_Widget(pictureFile, x, y, width, height),
-      rowHeight(height),
+                                   int fontSize, int left, int top, int w, int h)
+    : SDL_Widget(pictureFile, left, top, w, h),
+      rowHeight(h),
       font(std::make_unique<FontHolder>(fontFile, fontSize)) {
-    rowHeight = std::max(height, GetLineSkip(font.get()));
+    rowHeight = std::max(h, GetLineSkip(font.get()));
 }
 
 void SDL_CheckBoxList::AddItem(const std::string& label, int value) {

@@ -17,7 +17,7 @@ class SDL_CheckBoxList : public SDL_Widget {
     // Loads the box picture (shared by every box) and the labels' font; raises SDL_Exception
     // when either cannot be loaded.
     SDL_CheckBoxList(const std::string& fontFile, const std::string& pictureFile, int fontSize,
-                     int x, int y, int width, int height);
+                     int left, int top, int w, int h);
 
     void AddItem(const std::string& label, int value);
     // The value of the first checked entry; -1 when none is checked.

@@ -41,8 +41,8 @@ void SDL_Engine::DestroyInstance() {
     instance = nullptr;
 }
 
-SDL_Engine::SDL_Engine(const std::string& title)
-    : running(true), startTime(0), videoFlags(kStartFlags), screen(nullptr), title(title) {
+SDL_Engine::SDL_Engine(const std::string& windowTitle)
+    : running(true), startTime(0), videoFlags(kStartFlags), screen(nullptr), title(windowTitle) {
     Line("SDL_Engine Initialized");
 }
 

@@ -60,7 +60,7 @@ class SDL_Engine {
     };
     using StatePtr = std::unique_ptr<SDL_GameState, CleanupAndDelete>;
 
-    explicit SDL_Engine(const std::string& title);
+    explicit SDL_Engine(const std::string& windowTitle);
     ~SDL_Engine();
 
     SDL_Engine(const SDL_Engine&) = delete;

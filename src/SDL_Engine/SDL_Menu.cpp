@@ -15,8 +15,9 @@ void FillRect(SDL_Surface* screen, int x, int y, int w, int h, Uint8 r, Uint8 g,
 }
 }  // namespace
 
-SDL_Menu::SDL_Menu(cMenu* list, std::unique_ptr<FontHolder> font, SDL_Color panel, SDL_Color text)
-    : MenuControl(list), panelColour(panel), textColour(text), font(std::move(font)) {}
+SDL_Menu::SDL_Menu(cMenu* list, std::unique_ptr<FontHolder> menuFont, SDL_Color panel,
+                   SDL_Color text)
+    : MenuControl(list), panelColour(panel), textColour(text), font(std::move(menuFont)) {}
 
 int SDL_Menu::GetMaxWidth(cMenu* list) {
     int widest = 0;

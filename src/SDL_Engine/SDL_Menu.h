@@ -13,7 +13,7 @@
 class SDL_Menu : public MenuControl {
   public:
     // The text colour also paints the panel's frame.
-    SDL_Menu(cMenu* list, std::unique_ptr<FontHolder> font, SDL_Color panel, SDL_Color text);
+    SDL_Menu(cMenu* list, std::unique_ptr<FontHolder> menuFont, SDL_Color panel, SDL_Color text);
 
     SDL_Menu(const SDL_Menu&) = delete;
     SDL_Menu& operator=(const SDL_Menu&) = delete;

@@ -46,26 +46,26 @@ char TypedCharacter(SDLKey sym, SDLMod mod) {
 // The white box with a black frame one pixel wide.
 std::unique_ptr<SurfaceHolder> BoxPicture(int height) {
     auto box = std::make_unique<SurfaceHolder>(
-        SurfacePtr(SDL_CreateRGBSurface(0, SDL_TextBox::BoxWidth, height, 32, 0, 0, 0, 0)));
+        CreateSurface(SDL_TextBox::BoxWidth, height, 0, PixelLayout::Rgb32));
     SDL_Rect inside = {1, 1, SDL_TextBox::BoxWidth - 2, static_cast<Uint16>(height - 2)};
     box->Fill(&inside, 255, 255, 255);
     return box;
 }
 }  // namespace
 
-SDL_TextBox::SDL_TextBox(const std::string& label, const std::string& fontFile, int fontSize,
-                         int maxLength, int x, int y)
-    : SDL_TextBox(label, std::make_unique<FontHolder>(fontFile, fontSize), maxLength, x, y) {}
+SDL_TextBox::SDL_TextBox(const std::string& caption, const std::string& fontFile, int fontSize,
+                         int maxChars, int left, int top)
+    : SDL_TextBox(caption, std::make_unique<FontHolder>(fontFile, fontSize), maxChars, left, top) {}
 
-SDL_TextBox::SDL_TextBox(const std::string& label, std::unique_ptr<FontHolder> opened,
-                         int maxLength, int x, int y)
-    : SDL_Widget(BoxPicture(GetLineSkip(opened.get()) + 2), x, y, BoxWidth,
+SDL_TextBox::SDL_TextBox(const std::string& caption, std::unique_ptr<FontHolder> opened,
+                         int maxChars, int left, int top)
+    : SDL_Widget(BoxPicture(GetLineSkip(opened.get()) + 2), left, top, BoxWidth,
                  GetLineSkip(opened.get()) + 2),
       font(std::move(opened)),
       focused(false),
-      labelWidth(GetTextWidth(font.get(), label)),
-      maxLength(static_cast<unsigned>(maxLength)),
-      label(label) {}
+      labelWidth(GetTextWidth(font.get(), caption)),
+      maxLength(static_cast<unsigned>(maxChars)),
+      label(caption) {}
 
 bool SDL_TextBox::OnMouseMove(int px, int py) {
     const int left = x + labelWidth;

@@ -15,8 +15,8 @@ class SDL_TextBox : public SDL_Widget {
     static constexpr int BoxWidth = 152;
 
     // Opens the font and makes the white box picture; raises SDL_Exception when it cannot.
-    SDL_TextBox(const std::string& label, const std::string& fontFile, int fontSize, int maxLength,
-                int x, int y);
+    SDL_TextBox(const std::string& caption, const std::string& fontFile, int fontSize, int maxChars,
+                int left, int top);
 
     // The box only, not the label.
     bool OnMouseMove(int x, int y) override;
@@ -34,8 +34,8 @@ class SDL_TextBox : public SDL_Widget {
     int GetLabelWidth() const { return labelWidth; }
 
   private:
-    SDL_TextBox(const std::string& label, std::unique_ptr<FontHolder> font, int maxLength, int x,
-                int y);
+    SDL_TextBox(const std::string& caption, std::unique_ptr<FontHolder> font, int maxChars,
+                int left, int top);
     void DrawTypedText(SDL_Surface* screen);
 
     std::unique_ptr<FontHolder> font;

@@ -14,11 +14,11 @@ class FrameKey;
 class SDL_Widget {
   public:
     // Shares a picture that belongs to someone else (may be null).
-    SDL_Widget(SurfaceHolder* shared, int x, int y, int width, int height);
+    SDL_Widget(SurfaceHolder* shared, int left, int top, int w, int h);
     // Draws with a picture of its own (may be null).
-    SDL_Widget(std::unique_ptr<SurfaceHolder> own, int x, int y, int width, int height);
+    SDL_Widget(std::unique_ptr<SurfaceHolder> own, int left, int top, int w, int h);
     // Loads its own picture from file; raises SDL_Exception when it cannot.
-    SDL_Widget(const std::string& file, int x, int y, int width, int height);
+    SDL_Widget(const std::string& file, int left, int top, int w, int h);
 
     SDL_Widget(const SDL_Widget&) = delete;
     SDL_Widget& operator=(const SDL_Widget&) = delete;

@@ -2,23 +2,21 @@
 
 #include <SDL_image.h>
 
-#include <utility>
-
 #include "SDL_Engine/Drawing.h"
-#include "SDL_Engine/ResourceCounters.h"
-#include "SDL_Engine/SDL_Exception.h"
+#include "SDL_Engine/SurfaceLock.h"
 
 namespace {
 bool EveryPixelOpaque(SDL_Surface* surface) {
     const Uint32 alpha = surface->format->Amask;
-    if (surface->format->BytesPerPixel != 4 || SDL_LockSurface(surface) < 0) return false;
+    if (surface->format->BytesPerPixel != 4) return false;
+    const SurfaceLock lock(surface);
+    if (!lock.Ok()) return false;
     bool opaque = true;
     for (int y = 0; y < surface->h && opaque; ++y) {
         const Uint32* row = reinterpret_cast<const Uint32*>(
             static_cast<const Uint8*>(surface->pixels) + y * surface->pitch);
         for (int x = 0; x < surface->w; ++x) opaque = opaque && (row[x] & alpha) == alpha;
     }
-    SDL_UnlockSurface(surface);
     return opaque;
 }
 
@@ -45,12 +43,7 @@ SurfacePtr LoadDisplayImage(const std::string& path) {
 
 SurfaceHolder::SurfaceHolder(const std::string& path) : SurfaceHolder(LoadDisplayImage(path)) {}
 
-SurfaceHolder::SurfaceHolder(SurfacePtr made) : surface(std::move(made)) {
-    if (!surface) throw SDL_Exception(SDL_GetError());
-    ++SurfaceCount;
-}
-
-SurfaceHolder::~SurfaceHolder() { --SurfaceCount; }
+SurfaceHolder::SurfaceHolder(SurfacePtr made) : surface(made.release()) {}
 
 namespace {
 // A missing source or target copies nothing: some SDL 1.2 implementations crash on a null target.

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "SDL_Engine/CountedHandle.h"
+#include "SDL_Engine/ResourceCounters.h"
 #include "SDL_Engine/SurfacePtr.h"
 
 // Loads a picture and converts it to the display format with alpha; null on failure.
@@ -16,11 +18,7 @@ class SurfaceHolder {
     // Loads the picture at path; raises SDL_Exception with SDL's error when it cannot.
     explicit SurfaceHolder(const std::string& path);
     // Takes over a surface the caller made; a null surface raises SDL_Exception with SDL's error.
-    explicit SurfaceHolder(SurfacePtr surface);
-    ~SurfaceHolder();
-
-    SurfaceHolder(const SurfaceHolder&) = delete;
-    SurfaceHolder& operator=(const SurfaceHolder&) = delete;
+    explicit SurfaceHolder(SurfacePtr made);
 
     SDL_Surface* Get() const { return surface.get(); }
 
@@ -38,7 +36,7 @@ class SurfaceHolder {
     void Fill(SDL_Rect* rect, Uint8 r, Uint8 g, Uint8 b);
 
   private:
-    SurfacePtr surface;
+    CountedHandle<SDL_Surface, SurfaceFree, SurfaceCount> surface;
 };
 
 #endif

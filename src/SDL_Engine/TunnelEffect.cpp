@@ -9,6 +9,7 @@
 #include "SDL_Engine/Drawing.h"
 #include "SDL_Engine/SDL_Exception.h"
 #include "SDL_Engine/SurfaceHolder.h"
+#include "SDL_Engine/SurfaceLock.h"
 
 namespace {
 
@@ -18,12 +19,6 @@ SurfacePtr LoadTexture(const std::string& path) {
     // The wrap divides by the texture's sides, so a picture without pixels cannot be used.
     if (texture->w == 0 || texture->h == 0) throw SDL_Exception("Texture has no pixels: " + path);
     return texture;
-}
-
-bool Lock(SDL_Surface* surface) { return !SDL_MUSTLOCK(surface) || SDL_LockSurface(surface) == 0; }
-
-void Unlock(SDL_Surface* surface) {
-    if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
 }
 
 // The texture is in the display format with alpha, always four bytes a pixel, and a 32-bit
@@ -43,15 +38,15 @@ struct TunnelEffect::Frame {
     unsigned columns = 0, rows = 0;
 };
 
-TunnelEffect::TunnelEffect(unsigned w, unsigned h, unsigned d, int mode,
+TunnelEffect::TunnelEffect(unsigned width, unsigned height, unsigned scale, int shape,
                            const std::string& texturePath)
-    : mode(mode),
-      w(w),
-      h(h),
+    : mode(shape),
+      w(width),
+      h(height),
       // The tables only ever double; a larger scale would overflow their size.
-      d(d ? 1 : 0),
-      tableWidth(w << this->d),
-      tableHeight(h << this->d),
+      d(scale ? 1 : 0),
+      tableWidth(width << this->d),
+      tableHeight(height << this->d),
       texture(LoadTexture(texturePath)) {
     BuildTables();
     // Angle entries run up to tw, distance entries below tw (they are cut to 16 bits).
@@ -97,12 +92,11 @@ std::pair<unsigned, unsigned> TunnelEffect::ViewAt(Uint32 ticks) const {
 
 void TunnelEffect::Draw(SDL_Surface* destination) {
     // A surface that cannot be locked has no pixels to touch, so the frame is skipped.
-    if (!destination || !Lock(destination)) return;
-    if (Lock(texture.get())) {
-        DrawFrame(Clock::Ticks(), destination);
-        Unlock(texture.get());
-    }
-    Unlock(destination);
+    if (!destination) return;
+    const SurfaceLock destinationLock(destination);
+    if (!destinationLock.Ok()) return;
+    const SurfaceLock textureLock(texture.get());
+    if (textureLock.Ok()) DrawFrame(Clock::Ticks(), destination);
 }
 
 void TunnelEffect::DrawFrame(Uint32 ticks, SDL_Surface* destination) {

@@ -16,7 +16,8 @@ class TunnelEffect {
   public:
     // mode: 0 circular, 1 square, 2 diamond distance; d = 1 doubles the tables so the view can
     // drift. Raises SDL_Exception with SDL's error when the texture cannot be loaded.
-    TunnelEffect(unsigned w, unsigned h, unsigned d, int mode, const std::string& texturePath);
+    TunnelEffect(unsigned width, unsigned height, unsigned scale, int shape,
+                 const std::string& texturePath);
     ~TunnelEffect();
 
     TunnelEffect(const TunnelEffect&) = delete;

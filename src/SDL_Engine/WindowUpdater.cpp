@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "SDL_Engine/Drawing.h"
+#include "SDL_Engine/SurfaceLock.h"
 
 namespace {
 // Bands of changed rows closer than this are sent as one: each rectangle costs a request.
@@ -22,18 +23,24 @@ void WindowUpdater::Show(SDL_Surface* screen) {
     sent.clear();
     if (!screen) return;
     // A true second buffer is flipped: its pixels are not the ones in the window.
-    if ((screen->flags & SDL_DOUBLEBUF) == SDL_DOUBLEBUF || !screen->w || !screen->h ||
-        (SDL_MUSTLOCK(screen) && SDL_LockSurface(screen) < 0)) {
+    if ((screen->flags & SDL_DOUBLEBUF) == SDL_DOUBLEBUF || !screen->w || !screen->h) {
         Forget();
         SDL_Flip(screen);
         return;
     }
-    if (Matches(screen)) {
-        FindChanges(screen);
-    } else {
-        ShowAll(screen);
+    {
+        const SurfaceLock lock(screen);
+        if (!lock.Ok()) {
+            Forget();
+            SDL_Flip(screen);
+            return;
+        }
+        if (Matches(screen)) {
+            FindChanges(screen);
+        } else {
+            ShowAll(screen);
+        }
     }
-    if (SDL_MUSTLOCK(screen)) SDL_UnlockSurface(screen);
     if (!sent.empty()) SDL_UpdateRects(screen, static_cast<int>(sent.size()), sent.data());
 }
 

@@ -1,13 +1,14 @@
 #include "game/ComputerPlayer.h"
 
+#include <memory>
 #include <utility>
 
 #include "SDL_Engine/MersenneTwister.h"
 #include "game/LudoPiece.h"
 #include "game/PathNode.h"
 
-ComputerPlayer::ComputerPlayer(GameBoard* board, int colour, const std::string& name)
-    : LudoPlayer(board, colour, name) {}
+ComputerPlayer::ComputerPlayer(GameBoard* gameBoard, int seatColour, const std::string& playerName)
+    : LudoPlayer(gameBoard, seatColour, playerName) {}
 
 int ComputerPlayer::GetPieceAt(int x, int y) { return PieceAt(x, y, 0, 0); }
 
@@ -46,4 +47,16 @@ ComputerPlayer::Verdict ComputerPlayer::Judge(int k, int steps) const {
     if (node->kind == KindFinal) return ChooseNow;
     if (!node->occupant) return Allowed;
     return node->occupant->GetColour() != GetColour() ? ChooseNow : Refused;
+}
+
+PlayerList MakePlayers(GameBoard* board, const std::vector<PlayerInfo>& seats) {
+    PlayerList players;
+    for (const PlayerInfo& seat : seats) {
+        if (seat.control == 0) {
+            players.push_back(std::make_unique<ComputerPlayer>(board, seat.colour, seat.name));
+        } else if (seat.control == 1) {
+            players.push_back(std::make_unique<LudoPlayer>(board, seat.colour, seat.name));
+        }
+    }
+    return players;
 }

@@ -17,8 +17,7 @@ const int HomeTriangle[4][6] = {{198, 199, 198, 291, 244, 245},
 const int SpotOffset[4][2] = {{80, 48}, {112, 80}, {80, 112}, {48, 80}};
 
 std::unique_ptr<SurfaceHolder> MakeSurface(int width, int height) {
-    return std::make_unique<SurfaceHolder>(
-        SurfacePtr(SDL_CreateRGBSurface(0, width, height, 32, 0, 0, 0, 0)));
+    return std::make_unique<SurfaceHolder>(CreateSurface(width, height, 0, PixelLayout::Rgb32));
 }
 
 std::unique_ptr<SurfaceHolder> MakeFilled(int size, Uint8 r, Uint8 g, Uint8 b) {

@@ -39,13 +39,13 @@ const int CounterRight = 590;
 const int CounterBottom = 501;
 }  // namespace
 
-GameControl::GameControl(const PlayerList* players, GameConsole* console)
-    : console(console),
+GameControl::GameControl(const PlayerList* playerList, GameConsole* gameConsole)
+    : console(gameConsole),
       nextPlayer(0),
       currentPlayer(0),
       sixesInARow(0),
       font(std::make_unique<FontHolder>(DataFiles::kTitleFont, 24)),
-      players(players),
+      players(playerList),
       promptPlayer(nullptr),
       promptState(NoState),
       drivenPlayer(nullptr),

@@ -25,7 +25,7 @@ class GameControl {
 
     // Both are borrowed from the session; players must not be empty and must not change.
     // Raises SDL_Exception when the font or the die's files cannot be loaded.
-    GameControl(const PlayerList* players, GameConsole* console);
+    GameControl(const PlayerList* playerList, GameConsole* gameConsole);
     ~GameControl();
 
     GameControl(const GameControl&) = delete;

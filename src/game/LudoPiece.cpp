@@ -11,13 +11,13 @@ int Towards(int from, int to) {
 }
 }  // namespace
 
-LudoPiece::LudoPiece(int colour, PathNode* yardSpot, SurfaceHolder* picture)
-    : colour(colour),
-      x(yardSpot ? yardSpot->x : 0),
-      y(yardSpot ? yardSpot->y : 0),
-      yardSpot(yardSpot),
-      node(yardSpot),
-      picture(picture),
+LudoPiece::LudoPiece(int pieceColour, PathNode* spot, SurfaceHolder* sharedPicture)
+    : colour(pieceColour),
+      x(spot ? spot->x : 0),
+      y(spot ? spot->y : 0),
+      yardSpot(spot),
+      node(spot),
+      picture(sharedPicture),
       stepping(false) {}
 
 LudoPiece::~LudoPiece() {

@@ -10,7 +10,7 @@ class SurfaceHolder;
 // One piece: the square it stands on (or walks to), its yard spot, and where it is drawn.
 class LudoPiece {
   public:
-    LudoPiece(int colour, PathNode* yardSpot, SurfaceHolder* picture);
+    LudoPiece(int pieceColour, PathNode* spot, SurfaceHolder* sharedPicture);
     ~LudoPiece();
 
     LudoPiece(const LudoPiece&) = delete;

@@ -18,23 +18,23 @@ std::unique_ptr<SurfaceHolder> LoadPicture(int colour) {
 }
 }  // namespace
 
-LudoPlayer::LudoPlayer(GameBoard* board, int colour, const std::string& name)
-    : colour(colour),
-      board(board),
+LudoPlayer::LudoPlayer(GameBoard* gameBoard, int seatColour, const std::string& playerName)
+    : colour(seatColour),
+      board(gameBoard),
       movingPiece(nullptr),
-      startNode(board ? board->GetPath().GetStartNode(colour) : nullptr),
+      startNode(gameBoard ? gameBoard->GetPath().GetStartNode(seatColour) : nullptr),
       yardSpots{},
-      picture(LoadPicture(colour)),
+      picture(LoadPicture(seatColour)),
       piecesLeft(4),
       stepsLeft(0),
-      name(name),
+      name(playerName),
       turnState(TurnStart) {
     for (int k = 0; k < 4; ++k) {
         PathNode& spot = yardSpots[k];
         spot.kind = KindYardSpot;
-        spot.x = 6 + 288 * YardCorner[colour][0] + SpotOffset[k][0] + 1;
-        spot.y = 6 + 288 * YardCorner[colour][1] + SpotOffset[k][1] + 1;
-        pieces[k] = std::make_unique<LudoPiece>(colour, &spot, picture.get());
+        spot.x = 6 + 288 * YardCorner[seatColour][0] + SpotOffset[k][0] + 1;
+        spot.y = 6 + 288 * YardCorner[seatColour][1] + SpotOffset[k][1] + 1;
+        pieces[k] = std::make_unique<LudoPiece>(seatColour, &spot, picture.get());
     }
 }
 

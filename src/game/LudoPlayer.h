@@ -23,7 +23,7 @@ class LudoPlayer {
     static constexpr int NoPiece = 4;
 
     // Raises SDL_Exception when the piece picture cannot be loaded.
-    LudoPlayer(GameBoard* board, int colour, const std::string& name);
+    LudoPlayer(GameBoard* gameBoard, int seatColour, const std::string& playerName);
     virtual ~LudoPlayer() = default;
 
     LudoPlayer(const LudoPlayer&) = delete;

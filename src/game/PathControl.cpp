@@ -1,5 +1,6 @@
 #include "game/PathControl.h"
 
+#include "SDL_Engine/Drawing.h"
 #include "SDL_Engine/SDL_Exception.h"
 #include "game/SeatColours.h"
 
@@ -31,8 +32,8 @@ Step StepAfter(int index) {
 }
 
 std::unique_ptr<SurfaceHolder> MakeSquare(Uint8 r, Uint8 g, Uint8 b) {
-    auto square = std::make_unique<SurfaceHolder>(SurfacePtr(
-        SDL_CreateRGBSurface(0, PathControl::SquareSize, PathControl::SquareSize, 32, 0, 0, 0, 0)));
+    auto square = std::make_unique<SurfaceHolder>(
+        CreateSurface(PathControl::SquareSize, PathControl::SquareSize, 0, PixelLayout::Rgb32));
     square->Fill(nullptr, r, g, b);
     return square;
 }

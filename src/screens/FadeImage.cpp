@@ -4,17 +4,16 @@
 
 #include "SDL_Engine/Clock.h"
 
-FadeImage::FadeImage(const std::string& file, Uint32 fadeInTime, Uint32 holdTime,
-                     Uint32 fadeOutTime)
+FadeImage::FadeImage(const std::string& file, Uint32 fadeInMs, Uint32 holdMs, Uint32 fadeOutMs)
     : phase(FadingIn),
       holdStart(0),
       phaseStart(0),
       started(false),
       level(255),
       picture(std::make_unique<SurfaceHolder>(file)),
-      fadeInTime(fadeInTime),
-      holdTime(holdTime),
-      fadeOutTime(fadeOutTime) {}
+      fadeInTime(fadeInMs),
+      holdTime(holdMs),
+      fadeOutTime(fadeOutMs) {}
 
 void FadeImage::Update() {
     Uint32 now = Clock::Ticks();

@@ -12,7 +12,7 @@
 class FadeImage {
   public:
     // Raises SDL_Exception when the picture cannot be loaded.
-    FadeImage(const std::string& file, Uint32 fadeInTime, Uint32 holdTime, Uint32 fadeOutTime);
+    FadeImage(const std::string& file, Uint32 fadeInMs, Uint32 holdMs, Uint32 fadeOutMs);
 
     FadeImage(const FadeImage&) = delete;
     FadeImage& operator=(const FadeImage&) = delete;

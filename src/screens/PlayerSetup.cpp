@@ -46,10 +46,10 @@ void PlayerSetup::AddSeat(int seat) {
 // The corners are tinted half and half with the seat colours.
 void PlayerSetup::BuildBackground() {
     SurfaceHolder tinted(DataFiles::kTunnelTexture);
-    background = std::make_unique<SurfaceHolder>(SurfacePtr(SDL_DisplayFormat(tinted.Get())));
-    // The copy keeps the picture's alpha flag but not its alpha channel, and a picture with
-    // an alpha channel carries a surface alpha of 0: left so, the copy would blit as nothing.
-    SDL_SetAlpha(background->Get(), 0, SDL_ALPHA_OPAQUE);
+    // The backdrop takes the picture's colours as they are, without its alpha channel.
+    SDL_SetAlpha(tinted.Get(), 0, SDL_ALPHA_OPAQUE);
+    background = std::make_unique<SurfaceHolder>(CreateSurface(tinted.Get()->w, tinted.Get()->h));
+    tinted.DrawOn(background.get(), 0, 0);
     for (int seat = 0; seat < 4; ++seat) {
         const SDL_Color c = SeatColour(seat);
         FillCircle(tinted.Get(), kWindowWidth * kColumn[seat], kWindowHeight * kRow[seat], 300, c.r,

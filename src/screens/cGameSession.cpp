@@ -16,27 +16,14 @@
 #include "screens/InGameMenu.h"
 
 namespace {
-SurfacePtr SameFormatAs(const SDL_Surface* screen) {
-    const SDL_PixelFormat* f = screen->format;
-    return SurfacePtr(SDL_CreateRGBSurface(SDL_SWSURFACE, screen->w, screen->h, f->BitsPerPixel,
-                                           f->Rmask, f->Gmask, f->Bmask, f->Amask));
-}
-
 void EndGame() {
     GameRecord.playTime = Clock::Ticks() - GameRecord.playTime;
     SDL_Engine::GetInstance()->ChangeState(new GameResults());
 }
 }  // namespace
 
-cGameSession::cGameSession(const std::vector<PlayerInfo>& seats) : layerX(0), layerY(0) {
-    for (const PlayerInfo& seat : seats) {
-        if (seat.control == 0) {
-            players.push_back(std::make_unique<ComputerPlayer>(&board, seat.colour, seat.name));
-        } else if (seat.control == 1) {
-            players.push_back(std::make_unique<LudoPlayer>(&board, seat.colour, seat.name));
-        }
-    }
-}
+cGameSession::cGameSession(const std::vector<PlayerInfo>& seats)
+    : players(MakePlayers(&board, seats)), layerX(0), layerY(0) {}
 
 bool cGameSession::Init() {
     controller = std::make_unique<GameControl>(&players, &console);
@@ -129,7 +116,8 @@ FrameKey cGameSession::Key() const {
 // opaque and fills the screen; were it see-through, the layer beneath would show, not old frames.
 void cGameSession::DrawStillLayer(SDL_Surface* screen) {
     if (!stillLayer || layerX != board.GetX() || layerY != board.GetY()) {
-        if (!stillLayer) stillLayer = std::make_unique<SurfaceHolder>(SameFormatAs(screen));
+        if (!stillLayer)
+            stillLayer = std::make_unique<SurfaceHolder>(CreateSurface(screen->w, screen->h));
         background->DrawOn(stillLayer.get(), 0, 0);
         board.Draw(stillLayer->Get());
         layerX = board.GetX();

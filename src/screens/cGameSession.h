@@ -38,10 +38,11 @@ class cGameSession final : public SDL_GameState {
     void DrawStillLayer(SDL_Surface* screen);
     FrameKey Key() const;
 
-    PlayerList players;
-    GameConsole console;
-    std::unique_ptr<GameControl> controller;  // null outside Init .. Cleanup
+    // Each member borrows only from those above it, so none outlives what it points into.
     GameBoard board;
+    GameConsole console;
+    PlayerList players;
+    std::unique_ptr<GameControl> controller;  // null outside Init .. Cleanup
     // The backdrop with the board on it, drawn again only when the board has moved.
     std::unique_ptr<SurfaceHolder> stillLayer;  // null until the first draw
     int layerX, layerY;                         // where the board was when the layer was drawn

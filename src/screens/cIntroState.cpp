@@ -1,5 +1,6 @@
 #include "screens/cIntroState.h"
 
+#include "SDL_Engine/Drawing.h"
 #include "SDL_Engine/SDL_Engine.h"
 #include "SDL_Engine/UserEvent.h"
 #include "SDL_Engine/WindowSize.h"
@@ -16,7 +17,7 @@ void GoToMainMenu() { SDL_Engine::GetInstance()->ChangeState(new MainMenu()); }
 
 bool cIntroState::Init() {
     background = std::make_unique<SurfaceHolder>(
-        SurfacePtr(SDL_CreateRGBSurface(0, kWindowWidth, kWindowHeight, 32, 0, 0, 0, 0)));
+        CreateSurface(kWindowWidth, kWindowHeight, 0, PixelLayout::Rgb32));
     background->Fill(nullptr, 0, 0, 0);
     // The last picture is shown first.
     pictures.push_back(

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "SDL_Engine/Drawing.h"
+#include "SDL_Engine/SurfaceLock.h"
 #include "support/Pixels.h"
 #include "support/Recorded.h"
 #include "support/SdlSession.h"
@@ -248,9 +249,9 @@ TEST_F(DrawingTest, PixelFunctionsLockSurfacesThatNeedItAndLeaveThemUnlocked) {
         draw(surface.get(), other.get());
         EXPECT_EQ(0, surface.get()->locked);
         EXPECT_EQ(0, other.get()->locked);
-        ASSERT_EQ(0, SDL_LockSurface(surface.get()));
+        const SurfaceLock lock(surface.get());
+        ASSERT_TRUE(lock.Ok());
         EXPECT_NE(Under, GetPixel(surface.get(), 1, 1));
-        SDL_UnlockSurface(surface.get());
     }
     SurfacePtr source(accelerated());
     SurfacePtr scaled(ScaleSurface(source.get(), 4, 4));

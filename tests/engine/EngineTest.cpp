@@ -23,8 +23,8 @@ class RecordingState : public SDL_GameState {
   public:
     inline static std::vector<std::string> journal;
 
-    explicit RecordingState(const std::string& name, bool initSucceeds = true)
-        : name(name), initSucceeds(initSucceeds) {}
+    explicit RecordingState(const std::string& stateName, bool succeeds = true)
+        : name(stateName), initSucceeds(succeeds) {}
     ~RecordingState() override { Note("delete"); }
 
     bool Init() override { return Note("Init"), initSucceeds; }

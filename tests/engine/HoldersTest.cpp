@@ -35,6 +35,8 @@ TEST_F(Holders, EachLiveHolderIsCountedOnceAndUncountedWhenItGoes) {
         FontHolder font(DataFiles::kTitleFont, 12);
         EXPECT_EQ((Counts{{"chunks", 1}, {"fonts", 1}, {"music", 1}, {"surfaces", 3}}),
                   LiveResources());
+        EXPECT_NE(nullptr, sound.Get());
+        EXPECT_EQ(12, font.GetPointSize());
         EXPECT_NE(0u, picture.Get()->format->Amask) << "loaded pictures have an alpha channel";
         SDL_FillRect(adopted.Get(), nullptr, SDL_MapRGB(adopted.Get()->format, 1, 2, 3));
         picture.DrawOn(adopted.Get(), 0, 0);

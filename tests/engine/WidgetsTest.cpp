@@ -259,8 +259,8 @@ TEST_F(Widgets, CheckBoxListKeepsOneEntryCheckedAndLinesBoxesUpRightOfTheWidestL
 // A widget that writes down every call it gets, so a list's order shows in one string.
 class Tracing : public SDL_Widget {
   public:
-    Tracing(char name, std::string& log)
-        : SDL_Widget(nullptr, 0, 0, 10, 10), name(name), log(log) {}
+    Tracing(char letter, std::string& journal)
+        : SDL_Widget(nullptr, 0, 0, 10, 10), name(letter), log(journal) {}
     bool OnMouseMove(int, int) override { return Note('m'); }
     bool OnMouseDown(int, int) override { return Note('d'); }
     void OnMouseUp(int, int) override { Note('u'); }

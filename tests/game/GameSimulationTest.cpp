@@ -45,9 +45,9 @@ TEST_P(GameSimulationTest, EveryGameEndsWithEachPlayerFinishingOnceAndTheRulesHe
 INSTANTIATE_TEST_SUITE_P(SeatsAndShards, GameSimulationTest,
                          testing::Combine(testing::Range(2, 2 + SeatCounts),
                                           testing::Range(0, ShardsPerCount)),
-                         [](const testing::TestParamInfo<std::tuple<int, int>>& info) {
-                             return std::to_string(std::get<0>(info.param)) + "Seats_" +
-                                    std::to_string(std::get<1>(info.param));
+                         [](const testing::TestParamInfo<std::tuple<int, int>>& tested) {
+                             return std::to_string(std::get<0>(tested.param)) + "Seats_" +
+                                    std::to_string(std::get<1>(tested.param));
                          });
 
 // Recorded games: the hash of everything seen after every update (clock, turn, die, sixes,

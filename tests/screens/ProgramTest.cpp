@@ -165,8 +165,8 @@ TEST_P(MissingDataFile, TheScreenThatNeedsItRaisesTheLibraryText) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, MissingDataFile, testing::ValuesIn(DataFiles::kAll),
-                         [](const testing::TestParamInfo<const char*>& info) {
-                             const fs::path file(info.param);
+                         [](const testing::TestParamInfo<const char*>& tested) {
+                             const fs::path file(tested.param);
                              return file.stem().string() + "_" +
                                     file.extension().string().substr(1);
                          });

@@ -6,16 +6,9 @@
 #include "game/PathNode.h"
 #include "support/FakeClock.h"
 
-GameTable::GameTable(const std::vector<PlayerInfo>& seats) {
-    for (const PlayerInfo& seat : seats) {
-        if (seat.control == 0) {
-            players.push_back(std::make_unique<ComputerPlayer>(&board, seat.colour, seat.name));
-        } else {
-            players.push_back(std::make_unique<LudoPlayer>(&board, seat.colour, seat.name));
-        }
-    }
-    control = std::make_unique<GameControl>(&players, &console);
-}
+GameTable::GameTable(const std::vector<PlayerInfo>& seats)
+    : players(MakePlayers(&board, seats)),
+      control(std::make_unique<GameControl>(&players, &console)) {}
 
 void GameTable::Step(Uint32 ms) {
     FakeClock::Advance(ms);

@@ -16,7 +16,7 @@
 // fake clock one logic update at a time. Needs a live SDL session with audio.
 class GameTable {
   public:
-    // One player per seat: control 0 a computer, 1 a human.
+    // The players the game makes for the seats.
     explicit GameTable(const std::vector<PlayerInfo>& seats);
 
     GameTable(const GameTable&) = delete;

@@ -11,6 +11,7 @@
 #include <map>
 #include <sstream>
 
+#include "SDL_Engine/SurfaceLock.h"
 #include "support/Pixels.h"
 
 namespace {
@@ -167,11 +168,10 @@ Picture Capture(SDL_Surface* surface) {
     picture.width = surface->w;
     picture.height = surface->h;
     picture.colours.reserve(static_cast<std::size_t>(surface->w) * surface->h);
-    SDL_LockSurface(surface);
+    const SurfaceLock lock(surface);
     for (int y = 0; y < surface->h; ++y) {
         for (int x = 0; x < surface->w; ++x) picture.colours.push_back(ColourAt(surface, x, y));
     }
-    SDL_UnlockSurface(surface);
     return picture;
 }
 

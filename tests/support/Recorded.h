@@ -7,6 +7,7 @@
 #include <string>
 
 #include "SDL_Engine/Drawing.h"
+#include "SDL_Engine/SurfaceLock.h"
 
 // Values recorded once from a build known to be right and kept in tests/recorded.txt, one
 // "name value" line each: pictures, tables and whole games, mostly as FNV-1a hashes. A test
@@ -63,7 +64,7 @@ inline Fnv1a<Uint32>& AddPixels(Fnv1a<Uint32>& hash, SDL_Surface* surface) {
 // are not part of the picture.
 inline Fnv1a<std::uint64_t>& AddColours(Fnv1a<std::uint64_t>& hash, SDL_Surface* surface) {
     const SDL_PixelFormat* f = surface->format;
-    SDL_LockSurface(surface);
+    const SurfaceLock lock(surface);
     for (int y = 0; y < surface->h; ++y) {
         for (int x = 0; x < surface->w; ++x) {
             const Uint32 pixel = GetPixel(surface, x, y);
@@ -71,7 +72,6 @@ inline Fnv1a<std::uint64_t>& AddColours(Fnv1a<std::uint64_t>& hash, SDL_Surface*
                       ((pixel & f->Gmask) >> f->Gshift) << 8 | ((pixel & f->Bmask) >> f->Bshift));
         }
     }
-    SDL_UnlockSurface(surface);
     return hash;
 }
 

@@ -55,7 +55,7 @@ struct Trace {
 // button out of turn first. Returns what went wrong, or "".
 class Script {
   public:
-    explicit Script(GameTable& table) : table(table) {}
+    explicit Script(GameTable& gameTable) : table(gameTable) {}
 
     std::string Act() {
         LudoPlayer* player = table.Current();
@@ -134,7 +134,7 @@ class Script {
 // current player is in the middle of a turn.
 class Rules {
   public:
-    explicit Rules(GameTable& table) : table(table) {
+    explicit Rules(GameTable& gameTable) : table(gameTable) {
         PathNode* first = table.Board().GetPath().GetFirst();
         PathNode* node = first;
         do {

@@ -2,8 +2,7 @@
 
 #include <cmath>
 
-Canvas::Canvas(int width, int height)
-    : width(width), height(height), pixels(static_cast<size_t>(width) * height * 4, 0.0f) {}
+Canvas::Canvas(int w, int h) : width(w), height(h), pixels(static_cast<size_t>(w) * h * 4, 0.0f) {}
 
 void Canvas::Fill(const Shader& shader) {
     for (int y = 0; y < height; ++y)

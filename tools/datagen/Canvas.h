@@ -13,7 +13,7 @@ class Canvas {
   public:
     using Shader = std::function<Colour(float x, float y)>;
 
-    Canvas(int width, int height);  // fully transparent
+    Canvas(int w, int h);  // fully transparent
 
     int Width() const { return width; }
     int Height() const { return height; }

@@ -20,26 +20,34 @@ File OpenForWriting(const std::string& path) {
     if (!file) throw std::runtime_error("cannot write " + path);
     return file;
 }
-}  // namespace
 
-void WritePng(const Canvas& canvas, const std::string& path) {
-    File file = OpenForWriting(path);
+// libpng reports an error by a longjmp back into this function, which would skip the destructor
+// of any object made after the setjmp: so nothing here has one, and the caller owns the pixels.
+bool EncodePng(FILE* file, const uint8_t* pixels, int width, int height) {
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     if (!info || setjmp(png_jmpbuf(png))) {
         png_destroy_write_struct(&png, &info);
-        throw std::runtime_error("cannot encode " + path);
+        return false;
     }
-    std::vector<uint8_t> pixels = canvas.Rgba();
-    png_init_io(png, file.get());
+    png_init_io(png, file);
     png_set_compression_level(png, 6);
-    png_set_IHDR(png, info, canvas.Width(), canvas.Height(), 8, PNG_COLOR_TYPE_RGBA,
-                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_set_IHDR(png, info, width, height, 8, PNG_COLOR_TYPE_RGBA, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
-    for (int y = 0; y < canvas.Height(); ++y)
-        png_write_row(png, &pixels[static_cast<size_t>(y) * canvas.Width() * 4]);
+    for (int y = 0; y < height; ++y)
+        png_write_row(png, &pixels[static_cast<size_t>(y) * width * 4]);
     png_write_end(png, nullptr);
     png_destroy_write_struct(&png, &info);
+    return true;
+}
+}  // namespace
+
+void WritePng(const Canvas& canvas, const std::string& path) {
+    File file = OpenForWriting(path);
+    const std::vector<uint8_t> pixels = canvas.Rgba();
+    if (!EncodePng(file.get(), pixels.data(), canvas.Width(), canvas.Height()))
+        throw std::runtime_error("cannot encode " + path);
 }
 
 void WriteJpeg(const Canvas& canvas, const std::string& path, int quality) {

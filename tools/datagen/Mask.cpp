@@ -5,8 +5,7 @@
 
 #include "Colour.h"
 
-Mask::Mask(int width, int height)
-    : width(width), height(height), values(static_cast<size_t>(width) * height, 0.0f) {}
+Mask::Mask(int w, int h) : width(w), height(h), values(static_cast<size_t>(w) * h, 0.0f) {}
 
 Mask Mask::FromDistance(int width, int height, const std::function<float(float, float)>& d) {
     Mask mask(width, height);

@@ -8,7 +8,7 @@
 class Mask {
   public:
     Mask() = default;
-    Mask(int width, int height);
+    Mask(int w, int h);
 
     // Coverage from a signed distance (in pixels, negative inside) sampled at pixel centres.
     static Mask FromDistance(int width, int height, const std::function<float(float, float)>& d);

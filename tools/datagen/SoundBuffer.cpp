@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-SoundBuffer::SoundBuffer(size_t frames, bool looping)
-    : looping(looping), left(frames, 0.0f), right(frames, 0.0f) {}
+SoundBuffer::SoundBuffer(size_t frames, bool loops)
+    : looping(loops), left(frames, 0.0f), right(frames, 0.0f) {}
 
 void SoundBuffer::Add(long frame, float l, float r) {
     long size = static_cast<long>(left.size());

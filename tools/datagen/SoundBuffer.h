@@ -10,7 +10,7 @@ class SoundBuffer {
   public:
     static constexpr int Rate = 44100;
 
-    SoundBuffer(size_t frames, bool looping);
+    SoundBuffer(size_t frames, bool loops);
 
     size_t Frames() const { return left.size(); }
     float Left(size_t i) const { return left[i]; }
