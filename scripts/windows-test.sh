@@ -46,6 +46,8 @@ step "test suite"
 
 step "every screen in a window"
 cp -r "$stage" "$work/window"
+# The buttons the test clicks, as the cross build read them from the game.
+cp "$out/game/buttons.sh" "$work/window/"
 # Without the switch to full screen and back, which Wine in Xvfb does not always come back from.
 TARVELLO_RUNNER=wine TARVELLO_VIDEODRIVER=windib TARVELLO_LOG="$work/window/stdout.txt" \
     TARVELLO_FULLSCREEN=0 bash tests/window/play_in_window.sh "$work/window/tarvello.exe" "$work/window" ||
