@@ -98,4 +98,13 @@ TEST(MersenneTwister, SeedsFromTheRandomSourceOrElseFromTheTime) {
     EXPECT_NE(a, b) << "the system's source gives new words every time";
 }
 
+// Seedings within one second differ: the time fallback mixes every byte of the time and of the
+// clock, lowest first, and counts its calls.
+TEST(MersenneTwister, TimeSeedMixesEveryByteAndCountsItsCalls) {
+    const uint32_t counter = TimeSeed(0, 0);
+    const uint32_t bytes1234 = 17107466u;  // ((1 * 257 + 2) * 257 + 3) * 257 + 4
+    EXPECT_EQ(counter + 1 + bytes1234, TimeSeed(0x04030201u, 0));
+    EXPECT_EQ((counter + 2) ^ bytes1234, TimeSeed(0, 0x04030201u));
+}
+
 }  // namespace
