@@ -19,9 +19,7 @@ namespace {
 const Uint32 Ink = 0x00ABCDEF;
 
 // A 32-bit surface of a fixed format, so recorded pixels do not depend on the display's.
-SurfacePtr Canvas(int w, int h) {
-    return SurfacePtr(SDL_CreateRGBSurface(0, w, h, 32, 0xFF0000, 0xFF00, 0xFF, 0));
-}
+SurfacePtr Canvas(int w, int h) { return CreateSurface(w, h, 0, PixelLayout::Rgb32); }
 
 Uint32 PixelHash(SDL_Surface* surface) {
     Fnv1a<Uint32> hash;
@@ -199,7 +197,11 @@ TEST_F(DrawingTest, LinesBetweenTheEndsOfTheIntRangeDrawOnlyTheirVisiblePart) {
     }
 }
 
-TEST_F(DrawingTest, NullSurfacesAreIgnored) {
+TEST_F(DrawingTest, NullSurfacesAreIgnoredAndNegativeSizesMakeNone) {
+    // SDL would make a surface of a negative size that faults later; an empty one is fine.
+    EXPECT_EQ(nullptr, CreateSurface(-1, 4));
+    EXPECT_EQ(nullptr, CreateSurface(4, -1, 0, PixelLayout::Rgb32));
+    EXPECT_NE(nullptr, CreateSurface(0, 0));
     SurfacePtr surface(Canvas(4, 4));
     SDL_Surface* s = surface.get();
     SDL_FillRect(s, nullptr, 0);

@@ -29,7 +29,7 @@ TEST_F(Holders, EachLiveHolderIsCountedOnceAndUncountedWhenItGoes) {
     {
         SurfaceHolder picture(DataFiles::kGreenPiece);
         SurfaceHolder photo(DataFiles::kLibraryCard);
-        SurfaceHolder adopted(SurfacePtr(SDL_CreateRGBSurface(0, 2, 2, 32, 0, 0, 0, 0)));
+        SurfaceHolder adopted(CreateSurface(2, 2, 0, PixelLayout::Rgb32));
         SoundHolder sound(Tone);
         MusicHolder music(Tone);
         FontHolder font(DataFiles::kTitleFont, 12);

@@ -22,7 +22,7 @@ const Uint32 SampleTicks[] = {0,           7,           4999,        1234567,
 // the folder, and answers its path.
 std::string TextureFile(const TempFolder& folder, int width, int height) {
     const std::string path = folder.File("texture.bmp");
-    SurfacePtr picture(SDL_CreateRGBSurface(0, width, height, 32, 0xFF0000, 0xFF00, 0xFF, 0));
+    SurfacePtr picture = CreateSurface(width, height, 0, PixelLayout::Rgb32);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) PutPixel(picture.get(), x, y, x << 16 | y << 8 | 7);
     }
@@ -100,6 +100,13 @@ TEST(Tunnel, TextureIsNotCountedAndBadTexturesOrNoDisplayRaise) {
     }
     EXPECT_EQ(before, SurfaceCount);
     EXPECT_THROW(TunnelEffect(8, 8, 1, 0, "no/such/picture.png"), SDL_Exception);
+
+    // Drawn pixel by pixel into another pixel size, the columns beyond the area stay too.
+    TunnelEffect tunnel(8, 8, 1, 0, texture);
+    SurfacePtr wide(SDL_CreateRGBSurface(0, 10, 8, 16, 0, 0, 0, 0));
+    SDL_FillRect(wide.get(), nullptr, 0x1234);
+    tunnel.Draw(wide.get());
+    for (int y = 0; y < 8; ++y) EXPECT_EQ(0x1234u, GetPixel(wide.get(), 8, y)) << y;
 }
 
 }  // namespace

@@ -4,7 +4,9 @@
 #include <utility>
 
 #include "SDL_Engine/Clock.h"
+#include "SDL_Engine/Drawing.h"
 #include "SDL_Engine/MersenneTwister.h"
+#include "SDL_Engine/WindowSize.h"
 #include "game/ComputerPlayer.h"
 #include "game/GameRecord.h"
 #include "game/LudoPiece.h"
@@ -40,7 +42,7 @@ struct Trace {
     }
     // The table as the game screen draws it, on a surface of known pixel layout.
     void AddFrame(GameTable& table, SurfacePtr& kept) {
-        SurfacePtr frame(SDL_CreateRGBSurface(0, 600, 600, 32, 0xff0000, 0xff00, 0xff, 0));
+        SurfacePtr frame = CreateSurface(kWindowWidth, kWindowHeight, 0, PixelLayout::Rgb32);
         SDL_FillRect(frame.get(), nullptr, 0x123456);
         table.Board().Draw(frame.get());
         table.Control().Draw(frame.get());

@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "SDL_Engine/SurfaceLock.h"
+
 TextRenderer::TextRenderer(const std::string& fontPath, int pointSize)
     : font(TTF_OpenFont(fontPath.c_str(), pointSize)) {
     if (!font) throw std::runtime_error("cannot open font " + fontPath + ": " + TTF_GetError());
@@ -14,17 +16,22 @@ Mask TextRenderer::Render(const std::string& text) const {
     SDL_Surface* surface = TTF_RenderUTF8_Blended(font, text.c_str(), white);
     if (!surface) throw std::runtime_error(std::string("cannot render text: ") + TTF_GetError());
     Mask mask(surface->w, surface->h);
-    SDL_LockSurface(surface);
-    const SDL_PixelFormat* format = surface->format;
-    for (int y = 0; y < surface->h; ++y) {
-        const Uint32* row = reinterpret_cast<const Uint32*>(
-            static_cast<const Uint8*>(surface->pixels) + y * surface->pitch);
-        for (int x = 0; x < surface->w; ++x) {
-            Uint32 alpha = (row[x] & format->Amask) >> format->Ashift;
-            mask.Set(x, y, alpha / 255.0f);
+    {
+        const SurfaceLock lock(surface);
+        if (!lock.Ok()) {
+            SDL_FreeSurface(surface);
+            throw std::runtime_error(std::string("cannot read rendered text: ") + SDL_GetError());
+        }
+        const SDL_PixelFormat* format = surface->format;
+        for (int y = 0; y < surface->h; ++y) {
+            const Uint32* row = reinterpret_cast<const Uint32*>(
+                static_cast<const Uint8*>(surface->pixels) + y * surface->pitch);
+            for (int x = 0; x < surface->w; ++x) {
+                Uint32 alpha = (row[x] & format->Amask) >> format->Ashift;
+                mask.Set(x, y, alpha / 255.0f);
+            }
         }
     }
-    SDL_UnlockSurface(surface);
     SDL_FreeSurface(surface);
     return mask;
 }
