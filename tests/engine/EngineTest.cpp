@@ -183,6 +183,19 @@ TEST_F(Engine, StatesStartPauseResumeAndEndInOrder) {
     EXPECT_EQ(0, ExitCode);
 }
 
+// A new screen opens from the middle, 15 px more each side once more than 10 ms have passed.
+TEST_F(Engine, RevealWidensTheClipAtMostEveryTenMilliseconds) {
+    RecordingState* state = Push();
+    SDL_Surface* screen = engine->GetScreen();
+    SDL_GameState::SetNextRevealTime(0);
+    for (Uint32 t : {1000u, 1005u, 1010u, 1011u}) {
+        clock.Set(t);
+        state->SDL_GameState::Draw(screen);
+    }
+    EXPECT_EQ(270, screen->clip_rect.x);
+    EXPECT_EQ(60, screen->clip_rect.w);
+}
+
 // A state whose Init fails: a change frees it and leaves the stack; a push keeps it there, so
 // shutdown removes it with the rest, top first. Either way the engine quits with 4.
 TEST_F(Engine, RefusedStateQuitsWithFour) {

@@ -107,6 +107,7 @@ TEST(Tunnel, TextureIsNotCountedAndBadTexturesOrNoDisplayRaise) {
     SDL_FillRect(wide.get(), nullptr, 0x1234);
     tunnel.Draw(wide.get());
     for (int y = 0; y < 8; ++y) EXPECT_EQ(0x1234u, GetPixel(wide.get(), 8, y)) << y;
+    EXPECT_NO_THROW(TunnelEffect(8, 8, 1, 0, TextureFile(folder, 1, 1)));  // one texel will do
 }
 
 }  // namespace

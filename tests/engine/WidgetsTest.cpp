@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <memory>
 #include <string>
 #include <utility>
@@ -12,6 +13,7 @@
 #include "SDL_Engine/SDL_Button.h"
 #include "SDL_Engine/SDL_CheckBox.h"
 #include "SDL_Engine/SDL_CheckBoxList.h"
+#include "SDL_Engine/SDL_Menu.h"
 #include "SDL_Engine/SDL_TextBox.h"
 #include "SDL_Engine/SurfaceHolder.h"
 #include "SDL_Engine/Text.h"
@@ -134,6 +136,8 @@ TEST_F(Widgets, TextSizesAndTheTextCacheKeepingOnePictureALine) {
     EXPECT_EQ(0, GetTextHeight(nullptr, "a\nb"));
     EXPECT_EQ(0, GetTextWidth(nullptr, "a"));
     EXPECT_EQ(0, GetTextWidth(&font, ""));
+    SDL_Menu menu(nullptr, std::make_unique<FontHolder>(FontFile, 21), Black, Black);
+    EXPECT_EQ(0, menu.GetHeight(nullptr));  // a menu without a list has no rows
     const int surfaces = SurfaceCount;
     {
         TextCache cache;
@@ -325,7 +329,8 @@ TEST(MenuControl, SelectionWrapsBothWaysAndEmptyMenusChooseNothing) {
 TEST(MenuDeathTest, IndexPastTheEndStopsTheProgram) {
     testing::FLAGS_gtest_death_test_style = "threadsafe";
     cMenu list = ThreeEntries();
-    EXPECT_DEATH(list.At(3), "src/SDL_Engine/cMenu.*index >= 0 && index < MenuList\\.size\\(\\)");
+    EXPECT_EXIT(list.At(3), testing::KilledBySignal(SIGABRT),
+                "src/SDL_Engine/cMenu.*index >= 0 && index < MenuList\\.size\\(\\)");
 }
 
 }  // namespace

@@ -174,7 +174,7 @@ INSTANTIATE_TEST_SUITE_P(Seats, SetupStart, testing::ValuesIn(kSetups),
 TEST(ResultsScreen, TimeLineShowsHoursMinutesAndWholeSeconds) {
     EXPECT_EQ("Total Time: 01:02:03", GameResults::FormatTime(3723456));
     EXPECT_EQ("Total Time: 00:00:00", GameResults::FormatTime(999));
-    EXPECT_EQ("Total Time: 00:00:59", GameResults::FormatTime(59999));
+    EXPECT_EQ("Total Time: 00:59:59", GameResults::FormatTime(3599999));
     EXPECT_EQ("Total Time: 100:00:00", GameResults::FormatTime(360000000));
     EXPECT_EQ("Total Time: 1193:02:47", GameResults::FormatTime(4294967295u));
 }
