@@ -100,10 +100,48 @@ install_packages() {
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
 }
 
-# The release tarballs the Windows build takes from TARVELLO_WIN_SOURCES (Debian has no source
+# The release tarballs the cross builds take from a folder of their own (Debian has no source
 # packages of these versions); scripts/windows/build-deps.sh checks their sums.
 # shellcheck disable=SC2034 # read by the scripts that source this file
-windows_tarballs=(SDL_image-1.2.12.tar.gz SDL_ttf-2.0.11.tar.gz)
+library_tarballs=(SDL_image-1.2.12.tar.gz SDL_ttf-2.0.11.tar.gz)
+# The Debian 12 source packages the cross builds make their libraries from.
+# shellcheck disable=SC2034
+library_packages=(libsdl1.2 sdl-mixer1.2 zlib libpng1.6 libjpeg-turbo libogg libvorbis freetype)
+
+# Gathers what a cross build makes its libraries from into one folder: the Debian 12 source
+# packages not there yet, through an apt configuration of our own in <apt-folder> (its own list
+# of sources, package lists and cache, so that the machine's apt sees no change), and the release
+# tarballs from <tarball-folder>. Fails naming what is missing.
+# Usage: gather_library_sources <folder> <apt-folder> <tarball-folder>
+gather_library_sources() {
+    local sources=$1 apt_dir=$2 tarballs=$3 package tarball fetch=()
+    mkdir -p "$sources"
+    for package in "${library_packages[@]}"; do
+        compgen -G "$sources/${package}_*.dsc" >/dev/null || fetch+=("$package")
+    done
+    if [ ${#fetch[@]} -gt 0 ]; then
+        mkdir -p "$apt_dir/lists/partial" "$apt_dir/cache/archives/partial" \
+            "$apt_dir/sources.list.d"
+        echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg]" \
+            "http://deb.debian.org/debian bookworm main" >"$apt_dir/sources.list"
+        # Downloads run as this user, whom the folders belong to, not as apt's sandbox user.
+        {
+            echo "Dir::State \"$apt_dir\";"
+            echo "Dir::State::lists \"$apt_dir/lists\";"
+            echo "Dir::Cache \"$apt_dir/cache\";"
+            echo "Dir::Etc::SourceList \"$apt_dir/sources.list\";"
+            echo "Dir::Etc::SourceParts \"$apt_dir/sources.list.d\";"
+            echo 'APT::Sandbox::User "root";'
+        } >"$apt_dir/apt.conf"
+        APT_CONFIG=$apt_dir/apt.conf apt-get update -qq || return 1
+        (cd "$sources" && APT_CONFIG=$apt_dir/apt.conf apt-get source --download-only -qq \
+            "${fetch[@]}") || return 1
+    fi
+    for tarball in "${library_tarballs[@]}"; do
+        [ -f "$tarballs/$tarball" ] || { echo "no $tarball in $tarballs" >&2; return 1; }
+        cp "$tarballs/$tarball" "$sources/"
+    done
+}
 
 # Announces a step of a long script, with the time it starts.
 step() { echo "== $1 ($(date +%T))"; }
