@@ -202,6 +202,10 @@ TEST_F(DrawingTest, NullSurfacesAreIgnoredAndNegativeSizesMakeNone) {
     EXPECT_EQ(nullptr, CreateSurface(-1, 4));
     EXPECT_EQ(nullptr, CreateSurface(4, -1, 0, PixelLayout::Rgb32));
     EXPECT_NE(nullptr, CreateSurface(0, 0));
+    testing::internal::CaptureStderr();
+    SurfacePtr filled = CreateFilledSurface(2, 2, 1, 2, 3);
+    EXPECT_EQ(SDL_MapRGB(filled->format, 1, 2, 3), GetPixel(filled.get(), 1, 1));
+    EXPECT_EQ("", testing::internal::GetCapturedStderr()) << "a fill that worked was reported";
     SurfacePtr surface(Canvas(4, 4));
     SDL_Surface* s = surface.get();
     SDL_FillRect(s, nullptr, 0);
