@@ -98,6 +98,23 @@ TEST(MersenneTwister, SeedsFromTheRandomSourceOrElseFromTheTime) {
     EXPECT_NE(a, b) << "the system's source gives new words every time";
 }
 
+// Draws stay below n and can be any value below it: with n - 1 they set every bit up to its top
+// one, also when that is the only bit n - 1 has.
+TEST(MersenneTwister, RandomIntStaysBelowItsBoundAndReachesEveryBit) {
+    MersenneTwister random;
+    random.init_genrand(3);
+    for (uint32_t n : {6u, 257u, 65537u, 268435457u}) {
+        uint32_t seen = 0, every = 0;
+        while (every < n - 1) every = every << 1 | 1;
+        for (int i = 0; i < 2000; ++i) {
+            const uint32_t y = random.RandomInt(n);
+            ASSERT_LT(y, n);
+            seen |= y;
+        }
+        EXPECT_EQ(every, seen | (n - 1)) << n;
+    }
+}
+
 // Seedings within one second differ: the time fallback mixes every byte of the time and of the
 // clock, lowest first, and counts its calls.
 TEST(MersenneTwister, TimeSeedMixesEveryByteAndCountsItsCalls) {
