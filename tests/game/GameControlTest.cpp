@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
+#include "SDL_Engine/FontHolder.h"
 #include "SDL_Engine/MersenneTwister.h"
+#include "SDL_Engine/SurfaceHolder.h"
+#include "SDL_Engine/Text.h"
+#include "game/DataFiles.h"
 #include "game/GameMessages.h"
 #include "game/GameRecord.h"
 #include "support/FakeClock.h"
@@ -84,4 +89,18 @@ TEST_F(GameControlTest, WithoutPlayersTheGameIsOverAtOnceAndNothingBreaks) {
     EXPECT_EQ(0u, control.NextPlayer(0));
 }
 
+// The panel's text is centred on it, half a pixel higher where it cannot be exact, also when it is
+// taller than the panel.
+TEST_F(GameControlTest, ConsoleTextSitsCentredOnThePanelEvenWhenTaller) {
+    GameConsole console;
+    FontHolder font(DataFiles::kPanelFont, 18);
+    const int panel = SurfaceHolder(DataFiles::kConsole).Get()->h;
+    std::string text = "Gale";
+    for (; GetTextHeight(&font, text) < panel + 2 * GetLineSkip(&font); text += "\nGale") {
+        const double rest = panel - GetTextHeight(&font, text);
+        EXPECT_EQ(GameConsole::PanelY + static_cast<int>(std::floor(rest / 2)),
+                  console.GetTextTop(text))
+            << rest;
+    }
+}
 }  // namespace
