@@ -23,8 +23,13 @@ bash scripts/install-deps.sh
 command -v npm >/dev/null || install_packages npm
 
 step "puppeteer-core"
-# Exactly the versions of the lock file; the browser is Debian's, none is downloaded.
-(cd tests/web && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error)
+# Exactly the versions of the lock file, installed under build-web (the source tree stays as it
+# is); the browser is Debian's, none is downloaded.
+node_dir=$out/web-node
+mkdir -p "$node_dir"
+cp tests/web/package.json tests/web/package-lock.json "$node_dir/"
+(cd "$node_dir" && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error)
+export NODE_PATH=$node_dir/node_modules
 
 step "picture check (native)"
 cmake -S . -B "$out/check" -DCMAKE_BUILD_TYPE=Release -DTARVELLO_BENCHMARKS=OFF >/dev/null

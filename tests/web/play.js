@@ -25,10 +25,16 @@ class Failure extends Error {}
 function fail(text) { throw new Failure(text); }
 
 const count = (text) => lines.filter((line) => line.includes(text)).length;
+let gamePage = null;   // the page, once the game runs in it
+let endExpected = false;
 async function until(what, check, seconds = 60) {
   const end = Date.now() + seconds * 1000;
   for (;;) {
     if (problems.length) fail('page problem while waiting for ' + what + ': ' + problems[0]);
+    if (gamePage && !endExpected && (await gamePage.evaluate(() => (typeof Module == 'undefined' ? null : Module.exitStatus))) !== null) {
+      const page = await gamePage.$eval('#ended', (e) => e.innerText);
+      fail('the game ended while waiting for ' + what + '; the page says:\n' + page);
+    }
     if (await check()) return;
     if (Date.now() > end) fail('waited in vain for ' + what);
     await sleep(100);
@@ -57,6 +63,7 @@ async function main() {
       if (response.status() >= 400) problems.push('HTTP ' + response.status() + ': ' + response.url());
     });
     await page.goto(url);
+    gamePage = page;
     try {
       await play(page);
     } catch (error) {
@@ -234,6 +241,7 @@ async function play(page) {
   if (heard < 44100) fail('the music was not heard: ' + heard + ' frames with sound');
 
   step('exit');
+  endExpected = true;
   await keys(page, 'ArrowUp', 'Enter');         // "Exit"
   await until('the game to end', () => page.evaluate(() => Module.exitStatus !== null), 30);
   const status = await page.evaluate(() => Module.exitStatus);
