@@ -202,16 +202,21 @@ async function play(page) {
   await sleep(500);
   await shot(page, 'game');
   const gale = await panelName(page);
-  // Three throws of Gale's, each clicking every yard spot after it: a six lets a piece out.
-  const yard = [[156, 80], [124, 112], [188, 112], [156, 144]];
+  // Three throws of Gale's, each clicking every yard spot and the start square after it: a six
+  // lets a piece out, the throw after it moves that piece on. Where a piece stands after that is
+  // left to chance, so three throws never wait for a click anywhere else.
+  const yard = [[156, 80], [124, 112], [188, 112], [156, 144], [108, 224]];
   for (let turn = 0; turn < 3; ++turn) {
     await until("Gale's turn", async () => (await panelText(page)) > 20 && (await panelName(page)) === gale, 60);
     // The button answers once the game is ready for the throw: click until the die rolls.
     await until('a die rolling', async () => {
       const faces = new Set([await dieFace(page)]);
       await clickButton(page, throwButton);
+      await sleep(100);
       for (let i = 0; i < 15 && faces.size < 3; ++i) faces.add(await dieFace(page));
-      return faces.size >= 3;
+      if (faces.size >= 3) return true;
+      for (const [x, y] of yard) await click(page, x, y);  // a piece still to choose
+      return false;
     }, 20);
     let last = '', stable = 0;
     await until('the die to stop', async () => {
