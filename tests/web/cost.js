@@ -49,7 +49,7 @@ async function measure(browser, screen) {
 async function main() {
   const browser = await puppeteer.launch({
     executablePath: process.env.CHROMIUM || '/usr/bin/chromium', headless: true,
-    args: ['--no-sandbox', '--mute-audio', '--disable-gpu'],
+    args: ['--no-sandbox', '--mute-audio'].concat((process.env.CHROMIUM_FLAGS || '').split(' ').filter(Boolean)),
   });
   try {
     const page = await browser.newPage();
