@@ -42,7 +42,7 @@ EM_JS(void, web_open_canvas, (int width, int height), {
     canvas.width = width;
     canvas.height = height;
     if (Module.webVideo) return;
-    var context = canvas.getContext('2d');
+    var context = canvas.getContext('2d', {alpha : false});
     var queue = [];
     Module.webVideo = {context : context, queue : queue};
     var specials = {
@@ -182,21 +182,39 @@ static int WEB_ToggleFullScreen(_THIS, int on) {
     return 1;
 }
 
-static void WEB_UpdateRects(_THIS, int count, SDL_Rect *rects) {
-    struct SDL_PrivateVideoData *data = this->hidden;
-    int i, x, y;
-    for (i = 0; i < count; ++i) {
-        const SDL_Rect *r = &rects[i];
-        if (r->w == 0 || r->h == 0) continue;
-        for (y = r->y; y < r->y + r->h; ++y) {
-            const Uint32 *from = data->pixels + y * data->w + r->x;
-            Uint32 *to = data->rgba + y * data->w + r->x;
-            for (x = 0; x < r->w; ++x) {
-                const Uint32 p = from[x];
-                to[x] = 0xFF000000u | (p & 0xFF00u) | ((p >> 16) & 0xFFu) | ((p & 0xFFu) << 16);
+/* Converts one rectangle into the canvas's byte order and shows the part that changed, if any:
+ * a still screen, flipped 50 times a second, costs the page nothing. */
+static void WEB_UpdateRect(struct SDL_PrivateVideoData* data, const SDL_Rect* r) {
+    int top = -1, bottom = -1, left = data->w, right = -1, x, y;
+    for (y = r->y; y < r->y + r->h; ++y) {
+        const Uint32* from = data->pixels + y * data->w;
+        Uint32* to = data->rgba + y * data->w;
+        int first = -1, last = -1;
+        for (x = r->x; x < r->x + r->w; ++x) {
+            const Uint32 p = from[x];
+            const Uint32 v =
+                0xFF000000u | (p & 0xFF00u) | ((p >> 16) & 0xFFu) | ((p & 0xFFu) << 16);
+            if (to[x] != v) {
+                to[x] = v;
+                if (first < 0) first = x;
+                last = x;
             }
         }
-        web_show(data->rgba, data->w, data->h, r->x, r->y, r->w, r->h);
+        if (first < 0) continue;
+        if (top < 0) top = y;
+        bottom = y;
+        if (first < left) left = first;
+        if (last > right) right = last;
+    }
+    if (top >= 0) {
+        web_show(data->rgba, data->w, data->h, left, top, right - left + 1, bottom - top + 1);
+    }
+}
+
+static void WEB_UpdateRects(_THIS, int count, SDL_Rect* rects) {
+    int i;
+    for (i = 0; i < count; ++i) {
+        if (rects[i].w > 0 && rects[i].h > 0) WEB_UpdateRect(this->hidden, &rects[i]);
     }
 }
 
