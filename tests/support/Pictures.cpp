@@ -219,6 +219,8 @@ Picture Golden(const std::string& name) {
     return ReadPng(std::string(kGoldenFolder) + "/" + name + ".png");
 }
 
+Picture ReadPicture(const std::string& path) { return ReadPng(path); }
+
 void ExpectPicture(const std::string& name, const Picture& picture) {
     const std::string golden = std::string(kGoldenFolder) + "/" + name + ".png";
     if (std::getenv("TARVELLO_RECORD")) {

@@ -60,6 +60,9 @@ PictureDifference Compare(const Picture& expected, const Picture& actual,
 // The golden picture kept as tests/pictures/<name>.png; empty when there is none.
 Picture Golden(const std::string& name);
 
+// A picture from a PNG file (a screenshot taken elsewhere); empty when it cannot be read.
+Picture ReadPicture(const std::string& path);
+
 // Compares the picture with its golden one under its tolerance. A failure names the first
 // differing pixels with their colours and writes the actual, expected and difference pictures
 // into failed-pictures/ in the working folder (the build folder, under CTest). With
