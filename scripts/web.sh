@@ -26,38 +26,9 @@ bash scripts/install-deps.sh
 
 step "sources"
 sources=$out/sources
-mkdir -p "$sources"
-debian_packages=(libsdl1.2 sdl-mixer1.2 zlib libpng1.6 libjpeg-turbo libogg libvorbis freetype)
-fetch=()
-for package in "${debian_packages[@]}"; do
-    compgen -G "$sources/${package}_*.dsc" >/dev/null || fetch+=("$package")
-done
-if [ ${#fetch[@]} -gt 0 ]; then
-    # Debian's source packages, through an apt configuration of our own under build-web/apt:
-    # its own list of sources, package lists and cache, so that the machine's apt sees no change.
-    apt_dir=$out/apt
-    mkdir -p "$apt_dir/lists/partial" "$apt_dir/cache/archives/partial" "$apt_dir/sources.list.d"
-    echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg]" \
-        "http://deb.debian.org/debian bookworm main" >"$apt_dir/sources.list"
-    # Downloads run as this user, whom the folders belong to, not as apt's own sandbox user.
-    {
-        echo "Dir::State \"$apt_dir\";"
-        echo "Dir::State::lists \"$apt_dir/lists\";"
-        echo "Dir::Cache \"$apt_dir/cache\";"
-        echo "Dir::Etc::SourceList \"$apt_dir/sources.list\";"
-        echo "Dir::Etc::SourceParts \"$apt_dir/sources.list.d\";"
-        echo 'APT::Sandbox::User "root";'
-    } >"$apt_dir/apt.conf"
-    export APT_CONFIG=$apt_dir/apt.conf
-    apt-get update -qq
-    (cd "$sources" && apt-get source --download-only -qq "${fetch[@]}")
-    unset APT_CONFIG
-fi
-tarballs=${TARVELLO_WEB_SOURCES:-$root/../shared/sources}
-for tarball in "${windows_tarballs[@]}"; do
-    [ -f "$tarballs/$tarball" ] || fail "no $tarball in $tarballs (set TARVELLO_WEB_SOURCES)"
-    cp "$tarballs/$tarball" "$sources/"
-done
+gather_library_sources "$sources" "$out/apt" "${TARVELLO_WEB_SOURCES:-$root/../shared/sources}" ||
+    fail "the libraries' sources could not be gathered (set TARVELLO_WEB_SOURCES to the folder" \
+        "holding ${library_tarballs[*]})"
 
 step "libraries"
 key=$( (cd "$sources" && sha256sum -- *.dsc *.tar.*) |

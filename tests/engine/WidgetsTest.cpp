@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <memory>
 #include <string>
 #include <utility>
@@ -329,8 +328,7 @@ TEST(MenuControl, SelectionWrapsBothWaysAndEmptyMenusChooseNothing) {
 TEST(MenuDeathTest, IndexPastTheEndStopsTheProgram) {
     testing::FLAGS_gtest_death_test_style = "threadsafe";
     cMenu list = ThreeEntries();
-    EXPECT_EXIT(list.At(3), testing::KilledBySignal(SIGABRT),
-                "src/SDL_Engine/cMenu.*index >= 0 && index < MenuList\\.size\\(\\)");
+    EXPECT_DEATH(list.At(3), "src/SDL_Engine/cMenu.*index >= 0 && index < MenuList\\.size\\(\\)");
 }
 
 }  // namespace
