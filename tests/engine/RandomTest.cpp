@@ -73,6 +73,13 @@ TEST(MersenneTwister, SeedsFromTheRandomSourceOrElseFromTheTime) {
     reference.init_by_array(words.data(), MersenneTwister::N);
     seeded.SeedFrom(WordsFile(folder, words).c_str());
     for (int i = 0; i < 700; ++i) ASSERT_EQ(reference.genrand_int32(), seeded.genrand_int32());
+    // A source with more to give, as the system's is, gives the key its first words only.
+    std::vector<uint32_t> more = words;
+    more.push_back(7);
+    MersenneTwister fromLonger;
+    fromLonger.SeedFrom(WordsFile(folder, more).c_str());
+    reference.init_by_array(words.data(), MersenneTwister::N);
+    EXPECT_EQ(reference.genrand_int32(), fromLonger.genrand_int32());
 
     // A source that runs dry or cannot be opened: the time, different on every seeding.
     words.pop_back();
