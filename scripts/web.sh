@@ -32,7 +32,8 @@ gather_library_sources "$sources" "$out/apt" "${TARVELLO_WEB_SOURCES:-$root/../s
 
 step "libraries"
 key=$( (cd "$sources" && sha256sum -- *.dsc *.tar.*) |
-    cat - scripts/web/build-deps.sh cmake/Emscripten.cmake src/platform/web/sdl-backend/* \
+    cat - scripts/web/build-deps.sh scripts/static-libs.sh cmake/Emscripten.cmake \
+        src/platform/web/sdl-backend/* \
         <(emcc --version | head -1) | sha256sum | cut -c1-16)
 cache=${TARVELLO_WEB_CACHE:-$out/deps}
 prefix=$cache/$key

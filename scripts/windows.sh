@@ -28,7 +28,8 @@ gather_library_sources "$sources" "$out/apt" "$TARVELLO_WIN_SOURCES" ||
 
 step "libraries"
 key=$( (cd "$sources" && sha256sum -- *.dsc *.tar.*) |
-    cat - scripts/windows/build-deps.sh cmake/MinGW64.cmake <(x86_64-w64-mingw32-gcc-posix --version) \
+    cat - scripts/windows/build-deps.sh scripts/static-libs.sh cmake/MinGW64.cmake \
+        <(x86_64-w64-mingw32-gcc-posix --version) \
         <(dpkg-query -W googletest) | sha256sum | cut -c1-16)
 cache=${TARVELLO_WIN_CACHE:-$out/deps}
 prefix=$cache/$key

@@ -95,20 +95,20 @@ EM_JS(void, web_close_audio, (void), {
 });
 // clang-format on
 
-static int WEB_OpenAudio(_THIS, SDL_AudioSpec* spec) {
+static int WEB_OpenAudio(_THIS, SDL_AudioSpec* wanted) {
     int frames = 4096, rate;
-    while (frames > 256 && frames > spec->samples) frames /= 2;
-    rate = web_open_audio(spec->freq, frames);
+    while (frames > 256 && frames > wanted->samples) frames /= 2;
+    rate = web_open_audio(wanted->freq, frames);
     if (rate <= 0) {
         SDL_SetError("This browser cannot play sound");
         return -1;
     }
-    spec->freq = rate;
-    spec->format = AUDIO_S16LSB;
-    spec->channels = 2;
-    spec->samples = frames;
-    SDL_CalculateAudioSpec(spec);
-    this->hidden->buffer = SDL_malloc(spec->size);
+    wanted->freq = rate;
+    wanted->format = AUDIO_S16LSB;
+    wanted->channels = 2;
+    wanted->samples = frames;
+    SDL_CalculateAudioSpec(wanted);
+    this->hidden->buffer = SDL_malloc(wanted->size);
     if (!this->hidden->buffer) {
         web_close_audio();
         SDL_OutOfMemory();
