@@ -143,6 +143,31 @@ gather_library_sources() {
     done
 }
 
+# Builds a cross build's libraries into <prefix> by running the words after the folders with
+# <work-folder> and <prefix> added, unless a finished build is already there; the work folder
+# goes once they are built.
+# Usage: cached_libraries <prefix> <work-folder> command...
+cached_libraries() {
+    local prefix=$1 work=$2
+    shift 2
+    if [ ! -e "$prefix/.complete" ]; then
+        "$@" "$work" "$prefix" || return 1
+        touch "$prefix/.complete"
+        rm -rf "$work"
+    fi
+    echo "libraries in $prefix"
+}
+
+# The cross builds' native half: the data generator alone, and the data, in <folder>.
+# Usage: build_native_data <folder> <jobs> [command to run the build through...]
+build_native_data() {
+    local folder=$1 jobs=$2
+    shift 2
+    cmake -S "$tarvello_root" -B "$folder" -DCMAKE_BUILD_TYPE=Release -DTARVELLO_BENCHMARKS=OFF \
+        -DTARVELLO_TOOLS_ONLY=ON >/dev/null || return 1
+    "$@" cmake --build "$folder" --target tarvello_data -j"$jobs"
+}
+
 # Announces a step of a long script, with the time it starts.
 step() { echo "== $1 ($(date +%T))"; }
 

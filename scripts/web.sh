@@ -37,18 +37,12 @@ key=$( (cd "$sources" && sha256sum -- *.dsc *.tar.*) |
         <(emcc --version | head -1) | sha256sum | cut -c1-16)
 cache=${TARVELLO_WEB_CACHE:-$out/deps}
 prefix=$cache/$key
-if [ ! -e "$prefix/.complete" ]; then
-    nice -n 10 bash scripts/web/build-deps.sh "$sources" "$out/deps-work" "$prefix"
-    touch "$prefix/.complete"
-    rm -rf "$out/deps-work"
-fi
-echo "libraries in $prefix"
+cached_libraries "$prefix" "$out/deps-work" nice -n 10 bash scripts/web/build-deps.sh "$sources" ||
+    fail "the libraries did not build"
 [ "${1:-}" = "--libraries" ] && exit 0
 
 step "data generator (native)"
-cmake -S . -B "$out/native" -DCMAKE_BUILD_TYPE=Release -DTARVELLO_BENCHMARKS=OFF \
-    -DTARVELLO_TOOLS_ONLY=ON >/dev/null
-nice -n 10 cmake --build "$out/native" --target tarvello_data -j"$jobs"
+build_native_data "$out/native" "$jobs" nice -n 10
 
 step "game (browser)"
 # A build made against other libraries starts afresh: CMake keeps the paths it found.

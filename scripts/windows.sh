@@ -33,18 +33,12 @@ key=$( (cd "$sources" && sha256sum -- *.dsc *.tar.*) |
         <(dpkg-query -W googletest) | sha256sum | cut -c1-16)
 cache=${TARVELLO_WIN_CACHE:-$out/deps}
 prefix=$cache/$key
-if [ ! -e "$prefix/.complete" ]; then
-    bash scripts/windows/build-deps.sh "$sources" "$out/deps-work" "$prefix"
-    touch "$prefix/.complete"
-    rm -rf "$out/deps-work"
-fi
-echo "libraries in $prefix"
+cached_libraries "$prefix" "$out/deps-work" bash scripts/windows/build-deps.sh "$sources" ||
+    fail "the libraries did not build"
 [ "${1:-}" = "--libraries" ] && exit 0
 
 step "data generator (native)"
-cmake -S . -B "$out/native" -DCMAKE_BUILD_TYPE=Release -DTARVELLO_BENCHMARKS=OFF \
-    -DTARVELLO_TOOLS_ONLY=ON >/dev/null
-cmake --build "$out/native" --target tarvello_data -j"$jobs"
+build_native_data "$out/native" "$jobs"
 
 step "game (Windows)"
 # A build made against other libraries starts afresh: CMake keeps the paths it found.
